@@ -1,0 +1,3 @@
+#include "FormatSettings.h"
+
+TFormatSettings FormatSettings;
