@@ -39,8 +39,11 @@ struct LoadResult {
 };
 
 // Writes the record over the first 20 bytes of "Test.txt" in the current
-// directory, creating it if absent; bytes after offset 20 are kept.
+// directory, creating it if absent (mode 0666 less the umask); bytes after
+// offset 20 are kept. Only a regular file or a character device is written:
+// a FIFO, socket, directory or other kind gives OpenFailed without writing.
 SaveResult SaveCalcRecord(const TCalcState& state);
 
-// Reads the first 20 bytes of "Test.txt" in the current directory.
+// Reads the first 20 bytes of "Test.txt" in the current directory. A FIFO or
+// socket gives OpenFailed without waiting for a writer.
 LoadResult LoadCalcRecord();
