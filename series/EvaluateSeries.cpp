@@ -6,7 +6,9 @@ namespace {
 
 // Every assignment below widens its single operands to Extended, computes in
 // Extended and rounds to single once, on the store.
-Extended Ext(float value) { return static_cast<Extended>(value); }
+Extended Ext(float value) {
+    return static_cast<Extended>(value);
+}
 
 const float One = 1;
 const float Two = 2;
@@ -60,7 +62,7 @@ void EvaluateSeries(TCalcState& state, const SeriesReceiver& receiver) {
         receiver({SeriesKind::Second, static_cast<int>(Index2), LastTerm, Series2});
     } while (GoesOn(Counter2, LastTerm, Precision));
 
-    const float FinalValue = static_cast<float>(
-        (Ext(state.Series1) - Ext(Series2)) / Ext(X) * Ext(X) * Ext(X) * Ext(X));
+    const float FinalValue =
+        static_cast<float>((Ext(state.Series1) - Ext(Series2)) / Ext(X) * Ext(X) * Ext(X) * Ext(X));
     receiver({SeriesKind::Combined, 0, 0, FinalValue});
 }

@@ -1,0 +1,10 @@
+#include "SeriesTable.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    return RunSeriesTable(args, std::cout, std::cerr);
+}
