@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Does nothing when they are all present; otherwise needs root.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ git
+    libgtest-dev libbenchmark-dev
+    qt6-base-dev libgl-dev
+    fonts-liberation2
+    clang libclang-rt-14-dev
+    xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y --no-install-recommends "${missing[@]}"
