@@ -1,0 +1,43 @@
+#include "Application.h"
+
+#include "Dialogs.h"
+#include "FormatSettings.h"
+#include "Forms.h"
+
+#include <QIcon>
+#include <QLocale>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication(int& argc, char** argv) : Qt(argc, argv) {
+    Application = this;
+}
+
+TApplication::~TApplication() {
+    Forms.clear(); // before the QApplication goes
+    Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    const QString point = QLocale::system().decimalPoint();
+    FormatSettings.DecimalSeparator = point == QStringLiteral(",") ? ',' : '.';
+    // The executable embeds its icon as a resource, as a main icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/application-icon.png")));
+}
+
+void TApplication::Adopt(std::unique_ptr<TForm> form) {
+    if (!Main)
+        Main = form.get();
+    Forms.push_back(std::move(form));
+}
+
+void TApplication::Run() {
+    if (!Main)
+        return;
+    Main->show();
+    QApplication::exec();
+}
+
+void TApplication::ShowException(const Exception& e) {
+    ShowErrorMessage(e.what());
+}

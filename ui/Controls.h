@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Classes.h"
+#include "Text.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <string>
+#include <string_view>
+
+// What every control offers the form, on top of the Qt widget it is.
+template <class Widget> class TControl : public Widget, public TObject {
+public:
+    using Widget::Widget;
+
+    int Tag = 0; // the form's own use; never interpreted here
+
+    bool Visible() const { return !this->isHidden(); }
+    void SetVisible(bool visible) {
+        this->setVisible(visible);
+        NotifyBoundsChanged();
+    }
+
+    bool Enabled() const { return this->isEnabled(); }
+    void SetEnabled(bool enabled) { this->setEnabled(enabled); }
+
+    // What a screen reader announces for the control.
+    void SetAccessibleName(std::string_view name) { this->setAccessibleName(ToQString(name)); }
+
+protected:
+    void NotifyBoundsChanged();
+};
+
+// A text that sizes itself to its caption and can be selected and copied.
+class TLabel : public TControl<QLabel> {
+public:
+    explicit TLabel(QWidget* parent);
+
+    std::string Caption() const;
+    void SetCaption(std::string_view caption);
+};
+
+// A one-line text input; OnChange runs after every change of its text.
+class TEdit : public TControl<QLineEdit> {
+public:
+    explicit TEdit(QWidget* parent);
+
+    std::string GetText() const;
+    void SetText(std::string_view text);
+
+    TNotifyEvent OnChange;
+};
+
+// A push button; OnClick runs once for each press while it is enabled.
+class TButton : public TControl<QPushButton> {
+public:
+    explicit TButton(QWidget* parent);
+
+    std::string Caption() const;
+    void SetCaption(std::string_view caption);
+
+    // Presses the button as a click of the user would.
+    void Click();
+
+    TNotifyEvent OnClick;
+};

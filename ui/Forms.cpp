@@ -1,0 +1,108 @@
+#include "Forms.h"
+
+#include "Text.h"
+
+#include <QKeyEvent>
+#include <QPalette>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Stand-ins, in order of preference, for a font family that Linux lacks.
+const QStringList FallbackFamilies = {"Liberation Sans", "Arimo", "DejaVu Sans"};
+
+QFont MakeFont(const char* family, int pixelHeight) {
+    QFont font;
+    font.setFamilies(QStringList{family} + FallbackFamilies);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+} // namespace
+
+TForm::TForm(const FormDescription& description) : AutoSize(description.AutoSize) {
+    setWindowTitle(ToQString(description.Caption));
+    setFont(MakeFont(description.FontName, description.FontHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(description.Color));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    move(description.Left, description.Top);
+    resize(description.Width, description.Height);
+}
+
+void TForm::Place(QWidget* control, const ControlLook& look) {
+    control->setObjectName(look.Name);
+    if (look.FontHeight != FormFont) {
+        QFont font = this->font();
+        font.setPixelSize(look.FontHeight);
+        control->setFont(font);
+    }
+    control->setGeometry(look.Left, look.Top, look.Width, look.Height);
+    control->setProperty("TabOrder", look.TabOrder);
+}
+
+TLabel* TForm::CreateLabel(const ControlLook& look) {
+    auto* label = new TLabel(this);
+    Place(label, look);
+    label->SetCaption(look.Caption);
+    return label;
+}
+
+TEdit* TForm::CreateEdit(const ControlLook& look) {
+    auto* edit = new TEdit(this);
+    Place(edit, look);
+    edit->SetText(look.Caption);
+    return edit;
+}
+
+TButton* TForm::CreateButton(const ControlLook& look) {
+    auto* button = new TButton(this);
+    Place(button, look);
+    button->SetCaption(look.Caption);
+    return button;
+}
+
+void TForm::ControlsCreated() {
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const int order = child->property("TabOrder").toInt();
+        if (order != NoTabStop && child->focusPolicy() & Qt::TabFocus)
+            stops.emplace_back(order, child);
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1].second, stops[i].second);
+    FirstTabStop = stops.empty() ? nullptr : stops.front().second;
+    ControlBoundsChanged();
+}
+
+void TForm::ControlBoundsChanged() {
+    if (!AutoSize)
+        return;
+    const QRect used = childrenRect();
+    const QSize fit(used.x() + used.width(), used.y() + used.height());
+    if (fit != size())
+        resize(fit);
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && DefaultButton && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        DefaultButton->Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!Shown && FirstTabStop)
+        FirstTabStop->setFocus(Qt::OtherFocusReason);
+    Shown = true;
+}

@@ -1,0 +1,169 @@
+#include "Application.h"
+#include "Dialogs.h"
+#include "EventDispatch.h"
+#include "Forms.h"
+
+#include <QTest>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Recorded {
+    MessageKind Kind;
+    std::string Text;
+};
+
+// Records what would be shown in message boxes while it lives.
+class RecordMessages {
+public:
+    RecordMessages() {
+        SetMessagePresenter([this](MessageKind kind, const std::string& text) {
+            Messages.push_back({kind, text});
+        });
+    }
+    ~RecordMessages() { SetMessagePresenter({}); }
+    std::vector<Recorded> Messages;
+};
+
+const FormDescription PlainForm = {10, 10, 200, 100, true, "Test", 0xFFFFFF, "Sans", 11};
+
+// A form with one of each control, built from a table.
+class SmallForm : public TForm {
+public:
+    SmallForm() : TForm(PlainForm) {
+        static const ControlDescription<SmallForm> controls[] = {
+            {&SmallForm::Label, {"Label", 0, 0, 3, 13, "", FormFont, NoTabStop}},
+            {&SmallForm::Edit, {"Edit", 0, 20, 100, 21, "", FormFont, 1}, &SmallForm::Changed},
+            {&SmallForm::Button, {"Button", 0, 50, 75, 25, "Go", FormFont, 0}, &SmallForm::Clicked},
+        };
+        CreateControls<SmallForm>(*this, controls);
+    }
+    void Changed(TObject* sender) { ChangedBy.push_back(sender); }
+    void Clicked(TObject*) { ++Clicks; }
+
+    TLabel* Label;
+    TEdit* Edit;
+    TButton* Button;
+    std::vector<TObject*> ChangedBy;
+    int Clicks = 0;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(MessageKind)
+
+class LayerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void escapingExceptionsAreShown_data();
+    void escapingExceptionsAreShown();
+    void showMessageIsAPlainMessage();
+    void eventsReachTheirHandlers();
+    void disabledButtonDeliversNoClick();
+    void labelsAndFormSizeThemselves();
+    void tabOrderFollowsTheTable();
+};
+
+void LayerTest::escapingExceptionsAreShown_data() {
+    QTest::addColumn<int>("thrown");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("program's exception shows its message") << 0 << "bad text";
+    QTest::newRow("conversion error is an Exception") << 1 << "'x' is not a valid";
+    QTest::newRow("standard exception shows what()") << 2 << "out of range";
+    QTest::newRow("anything else shows an empty box") << 3 << "";
+}
+
+// The handler ends where it throws; what it did before stays done.
+void LayerTest::escapingExceptionsAreShown() {
+    QFETCH(int, thrown);
+    QFETCH(QString, shown);
+    RecordMessages record;
+    int before = 0, after = 0;
+    CallHandler(
+        [&](TObject*) {
+            ++before;
+            switch (thrown) {
+            case 0:
+                throw Exception("bad text");
+            case 1:
+                throw EConvertError("'x' is not a valid");
+            case 2:
+                throw std::out_of_range("out of range");
+            default:
+                throw 42;
+            }
+            ++after;
+        },
+        nullptr);
+    QCOMPARE(before, 1);
+    QCOMPARE(after, 0);
+    QCOMPARE(int(record.Messages.size()), 1);
+    QCOMPARE(record.Messages[0].Kind, MessageKind::Error);
+    QCOMPARE(QString::fromStdString(record.Messages[0].Text), shown);
+}
+
+void LayerTest::showMessageIsAPlainMessage() {
+    RecordMessages record;
+    ShowMessage("Файл не вдається відкрити");
+    QCOMPARE(int(record.Messages.size()), 1);
+    QCOMPARE(record.Messages[0].Kind, MessageKind::Message);
+    QCOMPARE(record.Messages[0].Text, std::string("Файл не вдається відкрити"));
+}
+
+void LayerTest::eventsReachTheirHandlers() {
+    SmallForm form;
+    QTest::keyClicks(form.Edit, "ab");
+    form.Edit->SetText("xyz"); // a change from code is a change too
+    form.Edit->SetText("xyz"); // no change: no event
+    QCOMPARE(int(form.ChangedBy.size()), 3);
+    QCOMPARE(form.ChangedBy[0], static_cast<TObject*>(form.Edit));
+    QTest::mouseClick(form.Button, Qt::LeftButton);
+    form.Button->Click();
+    QCOMPARE(form.Clicks, 2);
+}
+
+void LayerTest::disabledButtonDeliversNoClick() {
+    SmallForm form;
+    form.Button->SetEnabled(false);
+    QTest::mouseClick(form.Button, Qt::LeftButton);
+    form.Button->Click();
+    QCOMPARE(form.Clicks, 0);
+}
+
+void LayerTest::labelsAndFormSizeThemselves() {
+    SmallForm form;
+    const QSize initial = form.size();
+    QCOMPARE(initial, QSize(100, 75)); // the controls' extent, not the described 200 x 100
+
+    form.Label->SetCaption(std::string(80, 'W'));
+    QVERIFY(form.Label->width() > 300);
+    QCOMPARE(form.width(), form.Label->width());
+
+    form.Label->SetVisible(false); // hidden controls take no room
+    QCOMPARE(form.size(), initial);
+    form.Label->SetVisible(true);
+    form.Label->SetCaption("");
+    QCOMPARE(form.size(), initial);
+}
+
+void LayerTest::tabOrderFollowsTheTable() {
+    SmallForm form;
+    QCOMPARE(form.Button->nextInFocusChain(), static_cast<QWidget*>(form.Edit));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button)); // tab order 0
+    QTest::keyClick(form.Button, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit));
+}
+
+int main(int argc, char** argv) {
+    TApplication application(argc, argv);
+    LayerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "LayerTest.moc"
