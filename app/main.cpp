@@ -1,0 +1,20 @@
+#include "Application.h"
+#include "Unit1.h"
+
+int main(int argc, char** argv) {
+    TApplication application(argc, argv);
+    try {
+        Application->Initialize();
+        Application->CreateForm(&Form1);
+        Application->Run();
+    } catch (const Exception& e) {
+        Application->ShowException(e);
+    } catch (...) {
+        try {
+            throw Exception("");
+        } catch (const Exception& e) {
+            Application->ShowException(e);
+        }
+    }
+    return 0;
+}

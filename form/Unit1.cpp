@@ -1,0 +1,93 @@
+#include "Unit1.h"
+
+#include "CalcRecord.h"
+#include "Dialogs.h"
+#include "EvaluateSeries.h"
+#include "StrToFloat.h"
+#include "Unit1Layout.h"
+#include "ValueLine.h"
+
+TForm1* Form1 = nullptr;
+TCalcState CalcState;
+
+namespace {
+
+constexpr int SaveState = 0;
+constexpr int ReadState = 1;
+
+} // namespace
+
+TForm1::TForm1() : TForm(Form1Description) {
+    CreateControls(*this, Form1Controls);
+    Button2->SetEnabled(false);
+
+    SetDefaultButton(Button1);
+    Edit1->SetAccessibleName(Label4->Caption());
+    Edit2->SetAccessibleName(Label5->Caption());
+    Label6->SetAccessibleName("e^2x");
+    Label9->SetAccessibleName("5e^x");
+    Label10->SetAccessibleName("f(x)");
+}
+
+void TForm1::Button1Click(TObject*) {
+    Button2->SetEnabled(true);
+    Button2->SetCaption("Зберегти");
+    Button2->Tag = SaveState;
+    CalcState.Series1 = 1;
+    CalcState.Precision = static_cast<float>(StrToFloat(Edit1->GetText()));
+    CalcState.X = static_cast<float>(StrToFloat(Edit2->GetText()));
+    EvaluateSeries(CalcState, [this](const SeriesValue& value) {
+        TLabel* label = value.Kind == SeriesKind::First    ? Label6
+                        : value.Kind == SeriesKind::Second ? Label9
+                                                           : Label10;
+        label->SetCaption(ValueLine("Результат:", value.Value));
+    });
+}
+
+void TForm1::Button2Click(TObject*) {
+    if (Button2->Tag != ReadState)
+        SaveRecord();
+    else
+        ReadRecord();
+}
+
+// Only a save that wrote all 20 bytes switches the button to reading.
+void TForm1::SaveRecord() {
+    if (SaveCalcRecord(CalcState) != SaveResult::Saved) {
+        ShowMessage("Файл невдається створити");
+        return;
+    }
+    Button2->Tag = ReadState;
+    Button2->SetCaption("Читати");
+}
+
+void TForm1::ReadRecord() {
+    const LoadResult loaded = LoadCalcRecord();
+    if (loaded.Status != LoadStatus::Loaded) {
+        ShowMessage("Файл не вдається відкрити");
+        return;
+    }
+    Label1->SetVisible(true);
+    Label2->SetVisible(true);
+    Label3->SetVisible(true);
+    Label1->SetCaption(ValueLine("Записане число точність:", loaded.Record.Precision));
+    Label2->SetCaption(ValueLine("Записане число степінь:", loaded.Record.X));
+    Label3->SetCaption(ValueLine("Записане число результат:", loaded.Record.Series1));
+}
+
+void TForm1::Edit2Change(TObject*) {
+    InputChanged();
+}
+
+void TForm1::Edit1Change(TObject*) {
+    InputChanged();
+}
+
+// What is shown no longer belongs to the inputs: no save or read until the
+// next computation.
+void TForm1::InputChanged() {
+    Button2->SetEnabled(false);
+    Label1->SetVisible(false);
+    Label2->SetVisible(false);
+    Label3->SetVisible(false);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "CalcState.h"
+#include "Forms.h"
+
+// The program's one window: two inputs, Compute, Save/Read, the results, the
+// read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
+class TForm1 : public TForm {
+public:
+    TForm1();
+
+    TEdit* Edit1;     // precision
+    TEdit* Edit2;     // x
+    TButton* Button1; // "Вычислить"
+    TButton* Button2; // save, then read back; Tag 0 = save, 1 = read
+    TLabel* Label1;   // read-back precision
+    TLabel* Label2;   // read-back x
+    TLabel* Label3;   // read-back value of the first series
+    TLabel* Label4;
+    TLabel* Label5;
+    TLabel* Label6; // value of the first series
+    TLabel* Label7;
+    TLabel* Label8;
+    TLabel* Label9;  // value of the second series
+    TLabel* Label10; // combined value
+    TLabel* Label15;
+    TLabel* Label11;
+    TLabel* Label12;
+    TLabel* Label13;
+    TLabel* Label14;
+    TLabel* Label16;
+    TLabel* Label17;
+    TLabel* Label18;
+
+    void Button1Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
+    void Edit2Change(TObject* Sender);
+    void Edit1Change(TObject* Sender);
+
+private:
+    void SaveRecord();
+    void ReadRecord();
+    void InputChanged();
+};
+
+extern TForm1* Form1;
+
+// The last calculation: written by Compute, saved by Save.
+extern TCalcState CalcState;

@@ -1,0 +1,408 @@
+#include "Application.h"
+#include "FormFixture.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const char* const RecordOf0001And1 = "\x6F\x12\x83\x3A\x00\x00\x80\x3F\xA6\x72\xEC\x40Raschet";
+
+QByteArray FileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray Record0001And1() {
+    return QByteArray(RecordOf0001And1, 20);
+}
+
+QString Caption(TLabel* label) {
+    return label->text();
+}
+
+} // namespace
+
+class Unit1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpState();
+    void controlGeometry_data();
+    void controlGeometry();
+    void compute_data();
+    void compute();
+    void textThatIsNotANumber_data();
+    void textThatIsNotANumber();
+    void zeroXShowsNaN();
+    void saveThenRead();
+    void readTwice();
+    void typingAfterReadBackHidesIt();
+    void computeAfterReadBackKeepsLabels();
+    void readFailures_data();
+    void readFailures();
+    void saveFailures_data();
+    void saveFailures();
+    void disabledButtonDoesNothing();
+    void keyboard();
+    void accessibleNames();
+    void realMessageBox();
+};
+
+void Unit1Test::startUpState() {
+    FormFixture f;
+    TForm1& form = *f.Form;
+    QCOMPARE(form.windowTitle(), QString("Form1"));
+    QVERIFY(form.Button1->Enabled());
+    QVERIFY(!form.Button2->Enabled());
+    QCOMPARE(form.Button2->text(), QString("Сохранить"));
+    QCOMPARE(form.Button2->Tag, 0);
+    QVERIFY(form.Edit1->text().isEmpty());
+    QVERIFY(form.Edit2->text().isEmpty());
+    for (TLabel* label :
+         {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10}) {
+        QVERIFY(label->Visible());
+        QVERIFY(label->text().isEmpty());
+    }
+    QCOMPARE(form.Label7->text(), QString("Вычесление степенного ряда функции "));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 220, 192));
+    QCOMPARE(form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 22);
+}
+
+void Unit1Test::controlGeometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("expected");
+    QTest::addColumn<int>("fontPixels");
+    QTest::newRow("precision input") << "Edit1" << QRect(144, 144, 121, 21) << 11;
+    QTest::newRow("x input") << "Edit2" << QRect(144, 104, 121, 21) << 11;
+    QTest::newRow("compute button") << "Button1" << QRect(24, 184, 75, 25) << 11;
+    QTest::newRow("save/read button") << "Button2" << QRect(272, 184, 75, 25) << 11;
+    QTest::newRow("title keeps its place") << "Label7" << QRect(24, 0, 0, 0) << 16;
+    QTest::newRow("f(x)= in the large font") << "Label18" << QRect(117, 48, 0, 0) << 19;
+    QTest::newRow("read-back value") << "Label3" << QRect(288, 152, 0, 0) << 11;
+}
+
+// Rows with an empty size check the position only: labels size themselves.
+void Unit1Test::controlGeometry() {
+    QFETCH(QString, name);
+    QFETCH(QRect, expected);
+    QFETCH(int, fontPixels);
+    FormFixture f;
+    auto* control = f.Form->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->pos(), expected.topLeft());
+    if (!expected.size().isEmpty())
+        QCOMPARE(control->size(), expected.size());
+    QCOMPARE(control->font().pixelSize(), fontPixels);
+}
+
+void Unit1Test::compute_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("precision");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("combined");
+    QTest::newRow("point") << '.' << "0.001"
+                           << "1"
+                           << "Результат:7.388995"
+                           << "Результат:13.59127"
+                           << "Результат:-6.202274";
+    QTest::newRow("comma") << ',' << "0,001"
+                           << "1"
+                           << "Результат:7,388995"
+                           << "Результат:13,59127"
+                           << "Результат:-6,202274";
+    QTest::newRow("exponent and spaces") << '.' << " 1e-3 "
+                                         << "+1"
+                                         << "Результат:7.388995"
+                                         << "Результат:13.59127"
+                                         << "Результат:-6.202274";
+    QTest::newRow("negative x") << ',' << "0,001"
+                                << "-1"
+                                << "Результат:-1"
+                                << "Результат:0"
+                                << "Результат:-1";
+}
+
+void Unit1Test::compute() {
+    QFETCH(char, separator);
+    QFETCH(QString, precision);
+    QFETCH(QString, x);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, combined);
+    FormFixture f;
+    FormatSettings.DecimalSeparator = separator;
+    for (int press = 0; press < 2; ++press) { // a second press shows the same
+        f.Compute(precision, x);
+        QCOMPARE(Caption(f.Form->Label6), first);
+        QCOMPARE(Caption(f.Form->Label9), second);
+        QCOMPARE(Caption(f.Form->Label10), combined);
+        QVERIFY(f.Form->Button2->Enabled());
+        QCOMPARE(f.Form->Button2->text(), QString("Зберегти"));
+        QCOMPARE(f.Form->Button2->Tag, 0);
+    }
+    QVERIFY(f.Messages.empty());
+}
+
+void Unit1Test::textThatIsNotANumber_data() {
+    QTest::addColumn<QString>("precision");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<float>("storedPrecision");
+    QTest::addColumn<float>("storedX");
+    QTest::newRow("letters in precision")
+        << "abc"
+        << "2"
+        << "'abc' is not a valid floating point value" << 0.5f << 3.0f;
+    QTest::newRow("comma is not the separator")
+        << "0,5"
+        << "2"
+        << "'0,5' is not a valid floating point value" << 0.5f << 3.0f;
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "'' is not a valid floating point value" << 0.5f << 3.0f;
+    QTest::newRow("x not a number, precision taken")
+        << "0.25"
+        << "1..2"
+        << "'1..2' is not a valid floating point value" << 0.25f << 3.0f;
+}
+
+// The error ends the press where it stands: what was done before stays done.
+void Unit1Test::textThatIsNotANumber() {
+    QFETCH(QString, precision);
+    QFETCH(QString, x);
+    QFETCH(QString, message);
+    QFETCH(float, storedPrecision);
+    QFETCH(float, storedX);
+    FormFixture f;
+    f.Compute("0.5", "3");
+    f.Click(f.Form->Button2); // save: the button now reads
+    QCOMPARE(f.Form->Button2->Tag, 1);
+    const QString before6 = Caption(f.Form->Label6), before9 = Caption(f.Form->Label9),
+                  before10 = Caption(f.Form->Label10);
+
+    f.Compute(precision, x);
+
+    QCOMPARE(int(f.Messages.size()), 1);
+    QCOMPARE(f.Messages[0].Kind, MessageKind::Error);
+    QCOMPARE(QString::fromStdString(f.Messages[0].Text), message);
+    QVERIFY(f.Form->Button2->Enabled());
+    QCOMPARE(f.Form->Button2->text(), QString("Зберегти"));
+    QCOMPARE(f.Form->Button2->Tag, 0);
+    QCOMPARE(Caption(f.Form->Label6), before6);
+    QCOMPARE(Caption(f.Form->Label9), before9);
+    QCOMPARE(Caption(f.Form->Label10), before10);
+    QCOMPARE(CalcState.Series1, 1.0f);
+    QCOMPARE(CalcState.Precision, storedPrecision);
+    QCOMPARE(CalcState.X, storedX);
+    QVERIFY(f.Form->isVisible());
+}
+
+void Unit1Test::zeroXShowsNaN() {
+    FormFixture f;
+    f.Compute("0.001", "0");
+    QCOMPARE(Caption(f.Form->Label6), QString("Результат:NAN"));
+    QCOMPARE(Caption(f.Form->Label9), QString("Результат:NAN"));
+    QCOMPARE(Caption(f.Form->Label10), QString("Результат:NAN"));
+    QVERIFY(f.Messages.empty());
+}
+
+void Unit1Test::saveThenRead() {
+    FormFixture f;
+    FormatSettings.DecimalSeparator = ',';
+    f.Compute("0,001", "1");
+    f.Click(f.Form->Button2);
+    QCOMPARE(f.Form->Button2->text(), QString("Читати"));
+    QCOMPARE(f.Form->Button2->Tag, 1);
+    QCOMPARE(FileBytes(f.Path()), Record0001And1());
+    QVERIFY(Caption(f.Form->Label1).isEmpty()); // saving shows nothing yet
+
+    f.Click(f.Form->Button2);
+    QCOMPARE(Caption(f.Form->Label1), QString("Записане число точність:0,001"));
+    QCOMPARE(Caption(f.Form->Label2), QString("Записане число степінь:1"));
+    QCOMPARE(Caption(f.Form->Label3), QString("Записане число результат:7,388995"));
+    QVERIFY(f.Form->Label1->Visible() && f.Form->Label2->Visible() && f.Form->Label3->Visible());
+    // The window grows to show the whole read-back line.
+    QVERIFY(f.Form->Label3->geometry().right() < f.Form->width());
+    QVERIFY(f.Messages.empty());
+}
+
+void Unit1Test::readTwice() {
+    FormFixture f;
+    f.Compute("0.001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    const QString first = Caption(f.Form->Label3);
+    f.Click(f.Form->Button2);
+    QCOMPARE(Caption(f.Form->Label3), first);
+    QCOMPARE(f.Form->Button2->text(), QString("Читати"));
+    QCOMPARE(f.Form->Button2->Tag, 1);
+    QCOMPARE(FileBytes(f.Path()), Record0001And1()); // reading writes nothing
+}
+
+void Unit1Test::typingAfterReadBackHidesIt() {
+    FormFixture f;
+    f.Compute("0.001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    QTest::keyClick(f.Form->Edit2, Qt::Key_Backspace);
+
+    QVERIFY(!f.Form->Button2->Enabled());
+    QVERIFY(!f.Form->Label1->Visible() && !f.Form->Label2->Visible() && !f.Form->Label3->Visible());
+    QCOMPARE(f.Form->Button2->text(), QString("Читати")); // only the enabled flag changes
+    QCOMPARE(f.Form->Button2->Tag, 1);
+    f.Click(f.Form->Button2); // disabled: no read
+    QVERIFY(!f.Form->Label3->Visible());
+
+    f.Type(f.Form->Edit2, "2");
+    f.Click(f.Form->Button1);
+    QVERIFY(f.Form->Button2->Enabled());
+    QCOMPARE(f.Form->Button2->text(), QString("Зберегти"));
+    QVERIFY(!f.Form->Label1->Visible()); // hidden until the next read
+}
+
+void Unit1Test::computeAfterReadBackKeepsLabels() {
+    FormFixture f;
+    f.Compute("0.001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button1);
+    QVERIFY(f.Form->Label1->Visible() && f.Form->Label2->Visible() && f.Form->Label3->Visible());
+    QCOMPARE(Caption(f.Form->Label2), QString("Записане число степінь:1"));
+    QCOMPARE(f.Form->Button2->text(), QString("Зберегти"));
+    QCOMPARE(f.Form->Button2->Tag, 0);
+}
+
+void Unit1Test::readFailures_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("file deleted before the read") << "delete";
+    QTest::newRow("file cut to 5 bytes") << "truncate";
+    QTest::newRow("file replaced by a directory") << "directory";
+}
+
+// A read that cannot get 20 bytes says so and changes nothing.
+void Unit1Test::readFailures() {
+    QFETCH(QString, damage);
+    FormFixture f;
+    f.Compute("0.001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    f.Compute("0.5", "2");
+    f.Click(f.Form->Button2);
+    const QString shown = Caption(f.Form->Label3);
+
+    std::filesystem::remove(f.Path());
+    if (damage == "truncate")
+        std::ofstream(f.Path()) << "short";
+    if (damage == "directory")
+        std::filesystem::create_directory(f.Path());
+    f.Click(f.Form->Button2);
+
+    QCOMPARE(int(f.Messages.size()), 1);
+    QCOMPARE(f.Messages[0].Kind, MessageKind::Message);
+    QCOMPARE(QString::fromStdString(f.Messages[0].Text), QString("Файл не вдається відкрити"));
+    QCOMPARE(Caption(f.Form->Label3), shown);
+    QCOMPARE(f.Form->Button2->text(), QString("Читати"));
+    QCOMPARE(f.Form->Button2->Tag, 1);
+}
+
+void Unit1Test::saveFailures_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("a directory named Test.txt cannot be created") << "directory";
+    QTest::newRow("a write that fails (link to /dev/full)") << "full";
+}
+
+// A failed save says so and leaves the button saving: the next press saves again.
+void Unit1Test::saveFailures() {
+    QFETCH(QString, obstacle);
+    FormFixture f;
+    if (obstacle == "directory")
+        std::filesystem::create_directory(f.Path());
+    else
+        std::filesystem::create_symlink("/dev/full", f.Path());
+    f.Compute("0.001", "1");
+
+    for (int press = 1; press <= 2; ++press) {
+        f.Click(f.Form->Button2);
+        QCOMPARE(int(f.Messages.size()), press);
+        QCOMPARE(QString::fromStdString(f.Messages.back().Text),
+                 QString("Файл невдається створити"));
+        QCOMPARE(f.Form->Button2->text(), QString("Зберегти"));
+        QCOMPARE(f.Form->Button2->Tag, 0);
+    }
+
+    std::filesystem::remove(f.Path());
+    f.Click(f.Form->Button2); // the obstacle is gone: this press saves
+    QCOMPARE(f.Form->Button2->text(), QString("Читати"));
+    QCOMPARE(FileBytes(f.Path()), Record0001And1());
+}
+
+void Unit1Test::disabledButtonDoesNothing() {
+    FormFixture f;
+    f.Click(f.Form->Button2); // disabled at start: nothing happens
+    QVERIFY(!QFile::exists(QString::fromStdString(f.Path())));
+    QVERIFY(f.Messages.empty());
+}
+
+void Unit1Test::keyboard() {
+    FormFixture f;
+    TForm1& form = *f.Form;
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
+    QTest::keyClicks(QApplication::focusWidget(), "0.001");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit2));
+    QTest::keyClicks(QApplication::focusWidget(), "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Enter computes
+    QCOMPARE(Caption(form.Label6), QString("Результат:7.388995"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // saves
+    QCOMPARE(form.Button2->text(), QString("Читати"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
+    QTest::keyClick(form.Edit1, Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
+    QCOMPARE(form.Button2->text(), QString("Зберегти"));
+}
+
+void Unit1Test::accessibleNames() {
+    FormFixture f;
+    QCOMPARE(f.Form->Edit1->accessibleName(), QString("Конечную точность расчета"));
+    QCOMPARE(f.Form->Edit2->accessibleName(), QString("Показатель степени"));
+    QVERIFY(!f.Form->Label6->accessibleName().isEmpty());
+    QVERIFY(f.Form->Label6->textInteractionFlags() & Qt::TextSelectableByMouse);
+}
+
+// The real box: modal, carrying the message, and the program goes on after it.
+void Unit1Test::realMessageBox() {
+    FormFixture f;
+    SetMessagePresenter({});
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+            seen = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    f.Compute("x", "1");
+    QCOMPARE(seen, QString("'x' is not a valid floating point value"));
+    f.Compute("0.001", "1");
+    QCOMPARE(Caption(f.Form->Label6), QString("Результат:7.388995"));
+}
+
+int main(int argc, char** argv) {
+    TApplication application(argc, argv);
+    Unit1Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "Unit1Test.moc"
