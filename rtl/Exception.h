@@ -1,14 +1,21 @@
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 // The base of every error the program shows to the user: it carries the text of
 // the message box.
-class Exception : public std::runtime_error {
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(std::string message) : Text(std::move(message)) {}
+
+    // The whole message; what() stops at an embedded NUL.
+    const std::string& Message() const { return Text; }
+    const char* what() const noexcept override { return Text.c_str(); }
+
+private:
+    std::string Text;
 };
 
 // Text that is not a number.

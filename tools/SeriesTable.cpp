@@ -54,7 +54,7 @@ bool ParseArguments(std::span<const std::string_view> args, Options& options, st
         options.Precision = static_cast<float>(StrToFloat(numbers[0], PointSettings));
         options.X = static_cast<float>(StrToFloat(numbers[1], PointSettings));
     } catch (const Exception& e) {
-        err << "series-table: " << e.what() << '\n' << Usage;
+        err << "series-table: " << e.Message() << '\n' << Usage;
         return false;
     }
     return true;

@@ -39,5 +39,5 @@ void TApplication::Run() {
 }
 
 void TApplication::ShowException(const Exception& e) {
-    ShowErrorMessage(e.what());
+    ShowErrorMessage(e.Message());
 }
