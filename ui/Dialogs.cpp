@@ -14,9 +14,11 @@ MessagePresenter& Presenter() {
     return presenter;
 }
 
+constexpr qsizetype LongestShownText = 400;
+
 void ShowModalBox(MessageKind kind, const std::string& text) {
     QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QApplication::applicationDisplayName(), ToQString(text), QMessageBox::Ok,
+                    QApplication::applicationDisplayName(), MessageBoxText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
@@ -29,6 +31,22 @@ void Present(MessageKind kind, const std::string& text) {
 }
 
 } // namespace
+
+QString MessageBoxText(const std::string& text) {
+    QString shown = ToQString(text);
+    if (shown.size() > LongestShownText) {
+        qsizetype head = LongestShownText / 2, tail = LongestShownText / 2;
+        if (shown.at(head - 1).isHighSurrogate()) // keep surrogate pairs whole
+            --head;
+        if (shown.at(shown.size() - tail).isLowSurrogate())
+            --tail;
+        shown = shown.left(head) + QChar(0x2026) + shown.right(tail);
+    }
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return shown;
+}
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter) {
     return std::exchange(Presenter(), std::move(presenter));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <string>
 
@@ -21,3 +23,8 @@ void ShowMessage(const std::string& text);
 
 // A modal error box with the text.
 void ShowErrorMessage(const std::string& text);
+
+// The text as a message box shows it: control characters made visible, and a
+// very long text (say, pasted into an input) cut in the middle so that the box
+// still fits on the screen.
+QString MessageBoxText(const std::string& text);

@@ -66,6 +66,8 @@ private slots:
     void disabledButtonDeliversNoClick();
     void labelsAndFormSizeThemselves();
     void tabOrderFollowsTheTable();
+    void messageBoxText_data();
+    void messageBoxText();
 };
 
 void LayerTest::escapingExceptionsAreShown_data() {
@@ -158,6 +160,29 @@ void LayerTest::tabOrderFollowsTheTable() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button)); // tab order 0
     QTest::keyClick(form.Button, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit));
+}
+
+void LayerTest::messageBoxText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    const QString digits400 = QString("0123456789").repeated(40);
+    QTest::newRow("short text as it is") << "'abc' is not a number" << "'abc' is not a number";
+    QTest::newRow("400 characters kept") << digits400 << digits400;
+    QTest::newRow("longer text cut in the middle")
+        << "<" + QString(10000, 'x') + ">"
+        << "<" + QString(199, 'x') + QChar(0x2026) + QString(199, 'x') + ">";
+    QTest::newRow("NUL made visible") << QString("'1") + QChar(0) + "2'"
+                                      << QString("'1") + QChar(0xFFFD) + "2'";
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
+    QTest::newRow("surrogate pair not split")
+        << QString(199, 'a') + emoji + QString(400, 'b') + emoji + QString(199, 'c')
+        << QString(199, 'a') + QChar(0x2026) + QString(199, 'c');
+}
+
+void LayerTest::messageBoxText() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(MessageBoxText(text.toStdString()), shown);
 }
 
 int main(int argc, char** argv) {
