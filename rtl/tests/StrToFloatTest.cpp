@@ -1,1 +1,341 @@
-// to be written
+#include "StrToFloat.h"
+
+#include "CommaLocale.h"
+#include "Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+const TFormatSettings kDot{'.'};
+const TFormatSettings kComma{','};
+
+std::string withSeparator(std::string text, char separator) {
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+bool rejects(const std::string& text, const TFormatSettings& settings) {
+    try {
+        StrToFloat(text, settings);
+    } catch (const EConvertError&) {
+        return true;
+    }
+    return false;
+}
+
+// Texts are written with '.'; every row is also run with ',' as the separator.
+struct AcceptedRow {
+    const char* name;
+    std::string text;
+    Extended expected;
+};
+
+const std::vector<AcceptedRow> kAccepted = {
+    {"PlainFraction", "0.5", 0.5L},
+    {"SpacesAround", "  0.5   ", 0.5L},
+    {"LeadingSpacesAndSign", "   -12.25", -12.25L},
+    {"PlusSign", "+3", 3.0L},
+    {"NegativeInteger", "-42", -42.0L},
+    {"NegativeZeroKeepsItsSign", "-0", -0.0L},
+    {"NothingAfterSeparator", "5.", 5.0L},
+    {"NothingBeforeSeparator", ".5", 0.5L},
+    {"SignThenSeparator", "-.25", -0.25L},
+    {"LeadingZeros", "007", 7.0L},
+    {"ZerosOnly", "0000.0000", 0.0L},
+    {"LowerCaseExponent", "1e3", 1000.0L},
+    {"UpperCaseExponent", "1E3", 1000.0L},
+    {"PlusInExponent", "1.5e+3", 1500.0L},
+    {"NegativeExponent", "2.5e-3", 2.5e-3L},
+    {"ExponentAfterBareSeparator", "5.e1", 50.0L},
+    {"ExponentAfterLeadingSeparator", ".5E1", 5.0L},
+    {"LongExponentWithLeadingZeros", "1e-0000000000000000000000000005", 1e-5L},
+    {"ZeroWithHugeExponent", "0e999999999999999999999999", 0.0L},
+    {"NegativeZeroWithHugeNegativeExponent", "-0.0e-99999999999999999999", -0.0L},
+    {"InexactTenthRoundedToNearest", "0.1", 0.1L},
+    {"ThirtyDigitsRoundedOnce", "123456789012345678901234567890",
+     123456789012345678901234567890.0L},
+    {"SpacesAroundExponentForm", " -1.25E-2 ", -0.0125L},
+    {"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308L},
+    {"SmallestNormalDouble", "2.2250738585072014e-308", 2.2250738585072014e-308L},
+    {"SeparatorShiftsIntoExponent", "0.00012345e4", 1.2345L},
+    {"IntegerDigitsShiftExponent", "12345.678e-3", 12.345678L},
+};
+
+class StrToFloatAccepts : public testing::TestWithParam<AcceptedRow> {};
+
+TEST_P(StrToFloatAccepts, WithEitherSeparator) {
+    const AcceptedRow& row = GetParam();
+    for (const TFormatSettings* settings : {&kDot, &kComma}) {
+        const char separator = settings->DecimalSeparator;
+        const std::string text = withSeparator(row.text, separator);
+        SCOPED_TRACE("text '" + text + "', separator '" + separator + "'");
+        const Extended value = StrToFloat(text, *settings);
+        EXPECT_EQ(value, row.expected);
+        EXPECT_EQ(std::signbit(value), std::signbit(row.expected));
+        // Written with the other separator, the same number is not a number.
+        if (row.text.find('.') != std::string::npos) {
+            EXPECT_TRUE(rejects(withSeparator(row.text, separator == '.' ? ',' : '.'), *settings));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StrToFloatAccepts, testing::ValuesIn(kAccepted),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Rejected whichever separator is in effect.
+struct RejectedRow {
+    const char* name;
+    std::string text;
+};
+
+const std::vector<RejectedRow> kRejected = {
+    {"Empty", ""},
+    {"OnlySpaces", "   "},
+    {"Letters", "abc"},
+    {"TrailingLetter", "1a"},
+    {"LeadingLetter", "a1"},
+    {"ExponentWithoutDigits", "1e"},
+    {"ExponentSignWithoutDigits", "1e+"},
+    {"ExponentMinusWithoutDigits", "1e-"},
+    {"ExponentWithoutMantissa", "e5"},
+    {"UpperExponentWithoutMantissa", "E5"},
+    {"ExponentAfterSignOnly", "-e5"},
+    {"PlusOnly", "+"},
+    {"MinusOnly", "-"},
+    {"TwoSigns", "+-1"},
+    {"DoubleMinus", "--1"},
+    {"TrailingSign", "1-"},
+    {"Expression", "1+1"},
+    {"DotOnly", "."},
+    {"CommaOnly", ","},
+    {"SeparatorsOnly", ".,"},
+    {"TwoDots", "1.2.3"},
+    {"TwoCommas", "1,2,3"},
+    {"DotAndComma", "1,000.5"},
+    {"CommaAndDot", "1.000,5"},
+    {"SpaceAsThousandsSeparator", "1 000"},
+    {"ApostropheThousandsSeparator", "1'000"},
+    {"UnderscoreDigitSeparator", "1_000"},
+    {"HexFloat", "0x1p3"},
+    {"HexInteger", "0x10"},
+    {"BinaryPrefix", "0b101"},
+    {"Infinity", "inf"},
+    {"NegativeInfinity", "-inf"},
+    {"UpperInfinity", "INF"},
+    {"InfinityWord", "infinity"},
+    {"NotANumber", "nan"},
+    {"MixedCaseNotANumber", "NaN"},
+    {"LeadingTab", "\t1"},
+    {"TrailingTab", "1\t"},
+    {"TrailingNewline", "1\n"},
+    {"NonBreakingSpace", "\xC2\xA0"
+                         "1"},
+    {"EmbeddedNulAfterDigit", std::string("1\0", 2)},
+    {"EmbeddedNulBeforeDigit", std::string("\0"
+                                           "1",
+                                           2)},
+    {"EmbeddedNulBetweenDigits", std::string("1\0"
+                                             "2",
+                                             3)},
+    {"ArabicIndicDigit", "\xD9\xA1"},
+    {"FullwidthDigit", "\xEF\xBC\x91"},
+    {"Latin1Byte", "1\xB2"},
+    {"FractionalExponent", "1e5.5"},
+    {"SpaceInsideExponent", "1e 5"},
+    {"SpaceBeforeExponent", "1 e5"},
+    {"SpaceAfterSign", "- 1"},
+    {"TwoExponents", "1e5e5"},
+    {"DoubledExponentLetter", "1ee5"},
+    {"DoubledExponentSign", "1e++5"},
+    {"FortranExponent", "1d5"},
+    {"PercentSign", "5%"},
+    {"TrailingGarbageAfterExponent", "1.5E+3x"},
+    {"OverflowsExtended", "1e5000"},
+    {"NegativeOverflow", "-1e5000"},
+    {"UnderflowsToZero", "1e-5000"},
+    {"HugeExponent", "1e99999999999999999999999"},
+    {"HugeNegativeExponent", "1e-99999999999999999999999"},
+};
+
+class StrToFloatRejects : public testing::TestWithParam<RejectedRow> {};
+
+TEST_P(StrToFloatRejects, WithEitherSeparator) {
+    const RejectedRow& row = GetParam();
+    EXPECT_TRUE(rejects(row.text, kDot));
+    EXPECT_TRUE(rejects(row.text, kComma));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StrToFloatRejects, testing::ValuesIn(kRejected),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct MessageRow {
+    const char* name;
+    std::string text;
+    char separator;
+    std::string message;
+};
+
+const std::vector<MessageRow> kMessages = {
+    {"Letters", "abc", '.', "'abc' is not a valid floating point value"},
+    {"Empty", "", '.', "'' is not a valid floating point value"},
+    {"SpacesKeptAsTyped", "  1,5 ", '.', "'  1,5 ' is not a valid floating point value"},
+    {"DotUnderComma", "0.5", ',', "'0.5' is not a valid floating point value"},
+    {"Overflow", "1e5000", '.', "'1e5000' is not a valid floating point value"},
+    {"NulByteKept", std::string("1\0", 2), '.',
+     std::string("'1") + '\0' + "' is not a valid floating point value"},
+    {"NonUtf8ByteKept", "\xFF", '.', "'\xFF' is not a valid floating point value"},
+};
+
+class StrToFloatMessage : public testing::TestWithParam<MessageRow> {};
+
+TEST_P(StrToFloatMessage, QuotesTheTextUnchanged) {
+    const MessageRow& row = GetParam();
+    try {
+        StrToFloat(row.text, TFormatSettings{row.separator});
+        FAIL() << "no exception";
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(error.Message(), row.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StrToFloatMessage, testing::ValuesIn(kMessages),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The exact text of a value with `decimals` digits after the point.
+std::string exactFixed(Extended value, int decimals) {
+    std::string text(static_cast<std::size_t>(decimals) + 64, '\0');
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
+                                       std::chars_format::fixed, decimals);
+    text.resize(static_cast<std::size_t>(written.ptr - text.data()));
+    return text;
+}
+
+// A midpoint between two adjacent Extended values, as exact decimal text.
+struct Midpoint {
+    const char* name;
+    std::string text;
+    Extended below; // has an even significand, so a tie goes here
+    Extended above;
+};
+
+std::vector<Midpoint> midpoints() {
+    using Limits = std::numeric_limits<Extended>;
+    std::vector<Midpoint> result;
+
+    // 1 + epsilon / 2: a short text.
+    std::string afterOne = exactFixed(Limits::epsilon() / 2, Limits::digits);
+    afterOne.erase(afterOne.find_last_not_of('0') + 1);
+    afterOne[0] = '1'; // "0.000...5" becomes "1.000...5"
+    result.push_back({"AfterOne", afterOne, 1, std::nextafter(Extended{1}, Extended{2})});
+
+    // Twice the smallest normal value plus half its spacing, the smallest
+    // subnormal: thousands of significant digits.
+    const int decimals = Limits::digits - Limits::min_exponent;
+    const Extended twiceMin = 2 * Limits::min();
+    std::string sum = exactFixed(twiceMin, decimals);
+    const std::string half = exactFixed(Limits::denorm_min(), decimals);
+    int carry = 0;
+    for (std::size_t i = sum.size(); i-- > 2;) {
+        const int digit = (sum[i] - '0') + (half[i] - '0') + carry;
+        sum[i] = static_cast<char>('0' + digit % 10);
+        carry = digit / 10;
+    }
+    result.push_back(
+        {"AfterTwiceSmallestNormal", sum, twiceMin, std::nextafter(twiceMin, Extended{1})});
+    return result;
+}
+
+struct MidpointRow {
+    const char* name;
+    std::string tail; // appended to the midpoint's digits
+    bool roundsUp;
+};
+
+const std::vector<MidpointRow> kMidpoint = {
+    {"ExactTieGoesToEven", "", false},
+    {"TieFollowedByZerosStaysATie", std::string(30000, '0'), false},
+    {"NonZeroDigitRightAfterTieRoundsUp", "1", true},
+    {"NonZeroDigitFarBeyondTieRoundsUp", std::string(30000, '0') + "1", true},
+    {"NonZeroDigitsOnlyFarBeyondTieRoundUp", std::string(25000, '0') + "000007", true},
+};
+
+class StrToFloatMidpoint : public testing::TestWithParam<MidpointRow> {};
+
+TEST_P(StrToFloatMidpoint, EveryDigitCounts) {
+    const MidpointRow& row = GetParam();
+    for (const Midpoint& midpoint : midpoints()) {
+        SCOPED_TRACE(midpoint.name);
+        const Extended expected = row.roundsUp ? midpoint.above : midpoint.below;
+        const std::string text = midpoint.text + row.tail;
+        EXPECT_EQ(StrToFloat(text, kDot), expected);
+        EXPECT_EQ(StrToFloat("-" + text, kDot), -expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StrToFloatMidpoint, testing::ValuesIn(kMidpoint),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StrToFloatLongText, JustBelowMidpointWithManyNinesRoundsDown) {
+    for (const Midpoint& midpoint : midpoints()) {
+        SCOPED_TRACE(midpoint.name);
+        std::string text = midpoint.text;
+        ASSERT_EQ(text.back(), '5');
+        text.back() = '4';
+        text += std::string(30000, '9');
+        EXPECT_EQ(StrToFloat(text, kDot), midpoint.below);
+    }
+}
+
+TEST(StrToFloatLongText, MillionDigitsScaledByExponent) {
+    EXPECT_EQ(StrToFloat("1" + std::string(999999, '0') + "e-999999", kDot), Extended{1});
+    EXPECT_EQ(StrToFloat("0," + std::string(999999, '0') + "1e1000000", kComma), Extended{1});
+    EXPECT_EQ(StrToFloat(" -0." + std::string(999999, '0') + "25E+1000000 ", kDot),
+              Extended{-2.5L});
+}
+
+TEST(StrToFloatLongText, TenMillionDigitsRoundCorrectly) {
+    // 3.333... with ten million threes is closer to 10/3 than any Extended midpoint.
+    const std::string text = "3." + std::string(10'000'000, '3');
+    EXPECT_EQ(StrToFloat(text, kDot), Extended{10} / Extended{3});
+}
+
+TEST(StrToFloatLongText, LongGarbageIsRejected) {
+    EXPECT_TRUE(rejects(std::string(1'000'000, '1') + "x", kDot));
+    EXPECT_TRUE(rejects(std::string(1'000'000, ' '), kDot));
+    EXPECT_TRUE(rejects("1" + std::string(100'000, '0') + "e1", kDot)); // overflow
+}
+
+TEST(StrToFloatRange, LimitsOfExtended) {
+    using Limits = std::numeric_limits<Extended>;
+    char text[64];
+    auto written = std::to_chars(text, text + sizeof text, Limits::max());
+    EXPECT_EQ(StrToFloat(std::string(text, written.ptr), kDot), Limits::max());
+    written = std::to_chars(text, text + sizeof text, -Limits::min());
+    EXPECT_EQ(StrToFloat(std::string(text, written.ptr), kDot), -Limits::min());
+    EXPECT_TRUE(rejects("1e" + std::to_string(Limits::max_exponent10 + 1), kDot));
+}
+
+TEST(StrToFloatLocale, IgnoresTheGlobalCLocale) {
+    const CommaLocale locale;
+    if (!locale.active())
+        GTEST_SKIP() << "no locale with ',' as decimal point is installed";
+    // The C library itself now reads ',' ...
+    ASSERT_EQ(std::strtold("1,5", nullptr), 1.5L);
+    // ... while the conversion follows the settings only.
+    EXPECT_EQ(StrToFloat("1.5", kDot), Extended{1.5L});
+    EXPECT_EQ(StrToFloat("-2.5e-3", kDot), Extended{-2.5e-3L});
+    EXPECT_EQ(StrToFloat("1,5", kComma), Extended{1.5L});
+    EXPECT_TRUE(rejects("1,5", kDot));
+    EXPECT_TRUE(rejects("1.5", kComma));
+}
+
+} // namespace
