@@ -5,7 +5,6 @@
 #include "Forms.h"
 
 #include <QIcon>
-#include <QLocale>
 
 TApplication* Application = nullptr;
 
@@ -18,9 +17,12 @@ TApplication::~TApplication() {
     Application = nullptr;
 }
 
+char DecimalSeparatorOf(const QLocale& locale) {
+    return locale.decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
 void TApplication::Initialize() {
-    const QString point = QLocale::system().decimalPoint();
-    FormatSettings.DecimalSeparator = point == QStringLiteral(",") ? ',' : '.';
+    FormatSettings.DecimalSeparator = DecimalSeparatorOf(QLocale::system());
     // The executable embeds its icon as a resource, as a main icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/application-icon.png")));
 }

@@ -3,6 +3,7 @@
 #include "Exception.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <memory>
 #include <vector>
@@ -44,6 +45,10 @@ private:
     std::vector<std::unique_ptr<TForm>> Forms;
     TForm* Main = nullptr;
 };
+
+// The decimal separator the program uses for a locale: ',' where the locale
+// writes one, '.' otherwise.
+char DecimalSeparatorOf(const QLocale& locale);
 
 // The one application object, set while it exists.
 extern TApplication* Application;

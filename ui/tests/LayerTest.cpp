@@ -66,6 +66,8 @@ private slots:
     void disabledButtonDeliversNoClick();
     void labelsAndFormSizeThemselves();
     void tabOrderFollowsTheTable();
+    void decimalSeparator_data();
+    void decimalSeparator();
     void messageBoxText_data();
     void messageBoxText();
 };
@@ -160,6 +162,22 @@ void LayerTest::tabOrderFollowsTheTable() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button)); // tab order 0
     QTest::keyClick(form.Button, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit));
+}
+
+void LayerTest::decimalSeparator_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<char>("separator");
+    QTest::newRow("Ukrainian") << "uk_UA" << ',';
+    QTest::newRow("Russian") << "ru_RU" << ',';
+    QTest::newRow("English") << "en_US" << '.';
+    QTest::newRow("C") << "C" << '.';
+    QTest::newRow("Arabic has its own, so point") << "ar_EG" << '.';
+}
+
+void LayerTest::decimalSeparator() {
+    QFETCH(QString, locale);
+    QFETCH(char, separator);
+    QCOMPARE(DecimalSeparatorOf(QLocale(locale)), separator);
 }
 
 void LayerTest::messageBoxText_data() {
