@@ -1,5 +1,4 @@
 // Save and read against every kind of trouble a user can have on disk.
-#include "Application.h"
 #include "FormFixture.h"
 
 #include <QFile>
@@ -209,10 +208,6 @@ void FileFaultsTest::read() {
     QCOMPARE(Describe(f), diskBefore); // reading changes nothing on disk
 }
 
-int main(int argc, char** argv) {
-    TApplication application(argc, argv);
-    FileFaultsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+FORM_TEST_MAIN(FileFaultsTest)
 
 #include "FileFaultsTest.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Application.h"
 #include "Dialogs.h"
 #include "FormatSettings.h"
 #include "Unit1.h"
@@ -57,3 +58,11 @@ public:
     std::vector<Message> Messages;
     std::unique_ptr<TForm1> Form;
 };
+
+// The test program's entry: the window layer's application object, then the tests.
+#define FORM_TEST_MAIN(TestClass)                                                                  \
+    int main(int argc, char** argv) {                                                              \
+        TApplication application(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

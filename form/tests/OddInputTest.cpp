@@ -1,5 +1,4 @@
 // Whatever a user pastes into the inputs is refused with a conversion error.
-#include "Application.h"
 #include "FormFixture.h"
 
 #include <QElapsedTimer>
@@ -60,10 +59,6 @@ void OddInputTest::longNumbersStillParse() {
     QCOMPARE(f.Form->Label6->text(), QString("Результат:7.388995"));
 }
 
-int main(int argc, char** argv) {
-    TApplication application(argc, argv);
-    OddInputTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+FORM_TEST_MAIN(OddInputTest)
 
 #include "OddInputTest.moc"

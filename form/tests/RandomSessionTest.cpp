@@ -1,4 +1,3 @@
-#include "Application.h"
 #include "EvaluateSeries.h"
 #include "FormFixture.h"
 #include "StrToFloat.h"
@@ -505,10 +504,6 @@ void RandomSessionTest::session() {
           model.Count.Saved, model.Count.NotSaved, model.Count.ReadBack, model.Count.NotRead);
 }
 
-int main(int argc, char** argv) {
-    TApplication application(argc, argv);
-    RandomSessionTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+FORM_TEST_MAIN(RandomSessionTest)
 
 #include "RandomSessionTest.moc"

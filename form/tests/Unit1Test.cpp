@@ -1,4 +1,3 @@
-#include "Application.h"
 #include "FormFixture.h"
 
 #include <QFile>
@@ -399,10 +398,6 @@ void Unit1Test::realMessageBox() {
     QCOMPARE(Caption(f.Form->Label6), QString("Результат:7.388995"));
 }
 
-int main(int argc, char** argv) {
-    TApplication application(argc, argv);
-    Unit1Test test;
-    return QTest::qExec(&test, argc, argv);
-}
+FORM_TEST_MAIN(Unit1Test)
 
 #include "Unit1Test.moc"
