@@ -22,6 +22,8 @@ TForm1::TForm1() : TForm(Form1Description) {
     Button2->SetEnabled(false);
 
     SetDefaultButton(Button1);
+    for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10})
+        number->SetSelectable(true);
     Edit1->SetAccessibleName(Label4->Caption());
     Edit2->SetAccessibleName(Label5->Caption());
     Label6->SetAccessibleName("e^2x");

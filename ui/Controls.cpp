@@ -4,6 +4,8 @@
 #include "Forms.h"
 #include "Text.h"
 
+#include <cmath>
+
 template <class Widget> void TControl<Widget>::NotifyBoundsChanged() {
     if (auto* form = dynamic_cast<TForm*>(this->parentWidget()))
         form->ControlBoundsChanged();
@@ -15,7 +17,10 @@ template class TControl<QPushButton>;
 
 TLabel::TLabel(QWidget* parent) : TControl(parent) {
     setTextFormat(Qt::PlainText);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void TLabel::SetSelectable(bool selectable) {
+    setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
 }
 
 std::string TLabel::Caption() const {
@@ -24,8 +29,20 @@ std::string TLabel::Caption() const {
 
 void TLabel::SetCaption(std::string_view caption) {
     setText(ToQString(caption));
-    adjustSize();
+    resize(TextSize());
     NotifyBoundsChanged();
+}
+
+// The size of the caption on one line. Measured with the font metrics:
+// adjustSize() would lay out the text document that a selectable label keeps,
+// several times the cost, on every one of a computation's many updates.
+QSize TLabel::TextSize() const {
+    const QFontMetricsF metrics(font());
+    const int frame = 2 * margin();
+    // One pixel more than the advance, for glyphs that overhang it.
+    const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 1;
+    const int height = static_cast<int>(std::ceil(metrics.height()));
+    return QSize(width + frame, height + frame).grownBy(contentsMargins());
 }
 
 TEdit::TEdit(QWidget* parent) : TControl(parent) {

@@ -33,13 +33,19 @@ protected:
     void NotifyBoundsChanged();
 };
 
-// A text that sizes itself to its caption and can be selected and copied.
+// A text that sizes itself to its caption.
 class TLabel : public TControl<QLabel> {
 public:
     explicit TLabel(QWidget* parent);
 
     std::string Caption() const;
     void SetCaption(std::string_view caption);
+
+    // Lets the user select the caption with the mouse and copy it.
+    void SetSelectable(bool selectable);
+
+private:
+    QSize TextSize() const;
 };
 
 // A one-line text input; OnChange runs after every change of its text.

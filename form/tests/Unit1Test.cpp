@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QMessageBox>
 #include <QTimer>
@@ -48,7 +49,7 @@ private slots:
     void saveFailures();
     void disabledButtonDoesNothing();
     void keyboard();
-    void accessibleNames();
+    void accessibilityAndCopying();
     void realMessageBox();
 };
 
@@ -372,12 +373,19 @@ void Unit1Test::keyboard() {
     QCOMPARE(form.Button2->text(), QString("Зберегти"));
 }
 
-void Unit1Test::accessibleNames() {
+void Unit1Test::accessibilityAndCopying() {
     FormFixture f;
     QCOMPARE(f.Form->Edit1->accessibleName(), QString("Конечную точность расчета"));
     QCOMPARE(f.Form->Edit2->accessibleName(), QString("Показатель степени"));
     QVERIFY(!f.Form->Label6->accessibleName().isEmpty());
-    QVERIFY(f.Form->Label6->textInteractionFlags() & Qt::TextSelectableByMouse);
+    for (TLabel* number : {f.Form->Label1, f.Form->Label2, f.Form->Label3, f.Form->Label6,
+                           f.Form->Label9, f.Form->Label10})
+        QVERIFY(number->textInteractionFlags() & Qt::TextSelectableByMouse);
+
+    f.Compute("0.001", "1");
+    f.Form->Label6->setSelection(0, int(f.Form->Label6->text().size())); // as a mouse drag does
+    QTest::keyClick(f.Form->Label6, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
 }
 
 // The real box: modal, carrying the message, and the program goes on after it.

@@ -146,6 +146,14 @@ void LayerTest::labelsAndFormSizeThemselves() {
     form.Label->SetCaption(std::string(80, 'W'));
     QVERIFY(form.Label->width() > 300);
     QCOMPARE(form.width(), form.Label->width());
+    for (const char* caption : {"Результат:-6,202274", "Записане число результат:7.388995", "W",
+                                "Результат:1", "Записане число степінь:-1.5E-07", "iiiii"}) {
+        form.Label->SetCaption(caption);
+        const QSize size = form.Label->size(), needed = form.Label->sizeHint();
+        QCOMPARE(size.expandedTo(needed), size); // the whole caption fits
+        QVERIFY(size.width() - needed.width() <= 1);
+        QCOMPARE(size.height(), needed.height());
+    }
 
     form.Label->SetVisible(false); // hidden controls take no room
     QCOMPARE(form.size(), initial);
@@ -156,7 +164,6 @@ void LayerTest::labelsAndFormSizeThemselves() {
 
 void LayerTest::tabOrderFollowsTheTable() {
     SmallForm form;
-    QCOMPARE(form.Button->nextInFocusChain(), static_cast<QWidget*>(form.Edit));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button)); // tab order 0
@@ -184,13 +191,14 @@ void LayerTest::messageBoxText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
     const QString digits400 = QString("0123456789").repeated(40);
-    QTest::newRow("short text as it is") << "'abc' is not a number" << "'abc' is not a number";
+    QTest::newRow("short text as it is") << "'abc' is not a number"
+                                         << "'abc' is not a number";
     QTest::newRow("400 characters kept") << digits400 << digits400;
     QTest::newRow("longer text cut in the middle")
         << "<" + QString(10000, 'x') + ">"
         << "<" + QString(199, 'x') + QChar(0x2026) + QString(199, 'x') + ">";
-    QTest::newRow("NUL made visible") << QString("'1") + QChar(0) + "2'"
-                                      << QString("'1") + QChar(0xFFFD) + "2'";
+    QTest::newRow("NUL made visible")
+        << QString("'1") + QChar(0) + "2'" << QString("'1") + QChar(0xFFFD) + "2'";
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
     QTest::newRow("surrogate pair not split")
         << QString(199, 'a') + emoji + QString(400, 'b') + emoji + QString(199, 'c')
