@@ -93,6 +93,22 @@ void BM_FormPress(benchmark::State& bench, bool repaint) {
     });
 }
 
+// A press with 10,000 pasted characters in the precision input: refused text
+// ends the press with a conversion error, a long valid number still computes.
+void BM_FormPressPasted(benchmark::State& bench, bool valid) {
+    TForm1 form;
+    form.Edit1->setText(valid ? "0.001" + QString(9995, '0') : QString(10000, 'x'));
+    form.Edit2->SetText(X);
+    ShowAndWait(form);
+    int errors = 0;
+    const MessagePresenter previous =
+        SetMessagePresenter([&errors](MessageKind, const std::string&) { ++errors; });
+    TimePresses(bench, true, [&] { form.Button1->click(); });
+    SetMessagePresenter(previous);
+    if ((errors > 0) == valid)
+        bench.SkipWithError("the press did not end as expected");
+}
+
 // `selectable`: the bare window's labels are set up as the form's are.
 void BM_BarePress(benchmark::State& bench, bool repaint, bool selectable) {
     BareWindow window(selectable);
@@ -124,6 +140,8 @@ BENCHMARK_CAPTURE(BM_BarePress, no_repaint_selectable, false, true)->Unit(benchm
 BENCHMARK_CAPTURE(BM_FormPress, repaint, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BarePress, repaint, true, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BarePress, repaint_selectable, true, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FormPressPasted, letters, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FormPressPasted, long_number, true)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
