@@ -10,14 +10,9 @@
 
 namespace {
 
-// The families the form asks for, so that both windows lay out their text with
-// the same font.
+// The form's font, so that both windows lay out their text alike.
 QFont FormLikeFont(int pixelHeight) {
-    QFont font;
-    font.setFamilies({Form1Description.FontName, "Liberation Sans", "Arimo", "DejaVu Sans"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
-    return font;
+    return MakeFont(Form1Description.FontName, pixelHeight);
 }
 
 } // namespace

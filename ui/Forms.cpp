@@ -9,10 +9,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
 // Stand-ins, in order of preference, for a font family that Linux lacks.
-const QStringList FallbackFamilies = {"Liberation Sans", "Arimo", "DejaVu Sans"};
+static const QStringList FallbackFamilies = {"Liberation Sans", "Arimo", "DejaVu Sans"};
 
 QFont MakeFont(const char* family, int pixelHeight) {
     QFont font;
@@ -21,8 +19,6 @@ QFont MakeFont(const char* family, int pixelHeight) {
     font.setPixelSize(pixelHeight);
     return font;
 }
-
-} // namespace
 
 TForm::TForm(const FormDescription& description) : AutoSize(description.AutoSize) {
     setWindowTitle(ToQString(description.Caption));

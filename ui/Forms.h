@@ -3,6 +3,7 @@
 #include "Classes.h"
 #include "Controls.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <cstdint>
@@ -24,6 +25,10 @@ struct ControlLook {
     int FontHeight; // pixels, or FormFont
     int TabOrder;   // or NoTabStop
 };
+
+// A font of the family, or a sans-serif of the same metrics where Linux lacks
+// it, at a height in pixels.
+QFont MakeFont(const char* family, int pixelHeight);
 
 // The window's own properties.
 struct FormDescription {
