@@ -36,17 +36,21 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The text without its leading and trailing spaces.
+std::string_view TrimSpaces(std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
 // The documented grammar: spaces, an optional sign, digits (at least one) with
 // at most one separator, then optionally E or e, an optional sign and digits.
 bool MatchesGrammar(std::string_view text, char separator) {
+    text = TrimSpaces(text);
     std::size_t i = 0;
-    std::size_t end = text.size();
-    while (i < end && text[i] == ' ') {
-        ++i;
-    }
-    while (end > i && text[end - 1] == ' ') {
-        --end;
-    }
+    const std::size_t end = text.size();
     if (i < end && (text[i] == '+' || text[i] == '-')) {
         ++i;
     }
@@ -97,15 +101,7 @@ Reference ReadWithCLibrary(std::string_view text, char separator) {
         std::abort();
     }
 
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && text[begin] == ' ') {
-        ++begin;
-    }
-    while (end > begin && text[end - 1] == ' ') {
-        --end;
-    }
-    std::string plain(text.substr(begin, end - begin));
+    std::string plain(TrimSpaces(text));
     for (char& c : plain) {
         if (c == separator) {
             c = '.';
