@@ -1,5 +1,6 @@
 // Speed of the numeric core. The evaluator is compared with a plain loop that
-// does the same single/extended arithmetic with no receiver.
+// does the same single/extended arithmetic with no receiver; on the x87 path
+// the two should stay within about 1.3x of each other.
 #include "EvaluateSeries.h"
 #include "Extended.h"
 #include "FloatToStrF.h"
@@ -12,12 +13,13 @@
 namespace {
 
 void BM_EvaluateSeriesLongestCase(benchmark::State& bench) {
-    const SeriesReceiver ignore = [](const SeriesValue&) {};
     for (auto _ : bench) {
         TCalcState state{0, 3, 1}; // 30 + 30 iterations
         benchmark::DoNotOptimize(state);
-        EvaluateSeries(state, ignore);
-        benchmark::DoNotOptimize(state.Series1);
+        // The receiver uses every value, so no arithmetic can be dropped as unused.
+        float seen = 0;
+        EvaluateSeries(state, [&](const SeriesValue& v) { seen += v.Value; });
+        benchmark::DoNotOptimize(seen);
     }
 }
 BENCHMARK(BM_EvaluateSeriesLongestCase);

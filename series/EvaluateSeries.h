@@ -1,8 +1,9 @@
 #pragma once
 
 #include "CalcState.h"
+#include "Extended.h"
 
-#include <functional>
+#include <concepts>
 
 enum class SeriesKind {
     First,   // 1 + sum (2x)^n/n!, the series for e^(2x)
@@ -18,14 +19,77 @@ struct SeriesValue {
     float Value;   // running value of the series, or the combined value
 };
 
-using SeriesReceiver = std::function<void(const SeriesValue&)>;
+template <typename F>
+concept SeriesReceiver = std::invocable<F&, const SeriesValue&>;
 
 inline constexpr float IterationLimit = 30;
 
-// Sums both series term by term in single precision with extended
-// intermediates, handing each running value to `receiver` before the next
-// iteration starts, then hands over the combined value. Each series stops after
-// the first term <= state.Precision (a NaN term counts as <=), or after 30
-// terms. Expects state.Series1 == 1 on entry and leaves the first series' final
-// value there. Floating-point faults are not trapped: NaN and infinity flow on.
-void EvaluateSeries(TCalcState& state, const SeriesReceiver& receiver);
+// A series goes on while its term is above the precision. An unordered
+// comparison counts as "less or equal", so a NaN term ends the series.
+inline bool SeriesGoesOn(float counter, float lastTerm, float precision) {
+    return counter <= IterationLimit && lastTerm > precision;
+}
+
+// Sums both series term by term in single precision with intermediates in
+// `Ext`, handing each running value to `receiver` before the next iteration
+// starts, then hands over the combined value. Each series stops after the first
+// term <= state.Precision (a NaN term counts as <=), or after 30 terms. Expects
+// state.Series1 == 1 on entry and leaves the first series' final value there.
+// Floating-point faults are not trapped: NaN and infinity flow on.
+//
+// Every assignment widens its single operands to Ext, computes in Ext and
+// rounds to single once, on the store. A template, so that the receiver is
+// inlined; `Ext` is a parameter only so that tests can run both kinds of
+// extended arithmetic side by side.
+template <typename Ext = Extended, SeriesReceiver Receiver>
+void EvaluateSeriesIn(TCalcState& state, Receiver&& receiver) {
+    const auto E = [](float value) { return Ext(value); };
+    const auto Store = [](const Ext& value) { return static_cast<float>(value); };
+    const float One = 1;
+    const float Two = 2;
+    const float Five = 5;
+    const float X = state.X;
+    const float Precision = state.Precision;
+    float LastTerm;
+
+    float Counter1 = One;
+    float Numerator1 = X;
+    float Factorial1 = One;
+    float PartialSum1 = 0;
+    do {
+        Counter1 = Store(E(Counter1) + E(One));
+        const float Index1 = Store(E(Counter1) - E(One));
+        Numerator1 = Store(E(Numerator1) * E(X) * E(Two));
+        Factorial1 = Store(E(Index1) * E(Factorial1));
+        // The quotient joins the sum unrounded; the term for the stop test is
+        // the same quotient rounded to single.
+        PartialSum1 = Store(E(Numerator1) / (E(X) * E(Factorial1)) + E(PartialSum1));
+        state.Series1 = Store(E(PartialSum1) + E(One));
+        LastTerm = Store(E(Numerator1) / (E(X) * E(Factorial1)));
+        receiver(SeriesValue{SeriesKind::First, static_cast<int>(Index1), LastTerm, state.Series1});
+    } while (SeriesGoesOn(Counter1, LastTerm, Precision));
+
+    float Counter2 = One;
+    float Numerator2 = X;
+    float Factorial2 = One;
+    float PartialSum2 = 0;
+    float Series2 = One;
+    do {
+        Counter2 = Store(E(Counter2) + E(One));
+        const float Index2 = Store(E(Counter2) - E(One));
+        Numerator2 = Store(E(Numerator2) * E(X));
+        Factorial2 = Store(E(Index2) * E(Factorial2));
+        PartialSum2 = Store(E(Numerator2) / (E(X) * E(Factorial2)) + E(PartialSum2));
+        Series2 = Store((E(PartialSum2) + E(One)) * E(Five));
+        LastTerm = Store(E(Numerator2) / (E(X) * E(Factorial2)));
+        receiver(SeriesValue{SeriesKind::Second, static_cast<int>(Index2), LastTerm, Series2});
+    } while (SeriesGoesOn(Counter2, LastTerm, Precision));
+
+    const float FinalValue = Store((E(state.Series1) - E(Series2)) / E(X) * E(X) * E(X) * E(X));
+    receiver(SeriesValue{SeriesKind::Combined, 0, 0, FinalValue});
+}
+
+// The evaluator the program uses: intermediates in this build's Extended.
+template <SeriesReceiver Receiver> void EvaluateSeries(TCalcState& state, Receiver&& receiver) {
+    EvaluateSeriesIn<Extended>(state, receiver);
+}

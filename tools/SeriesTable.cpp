@@ -3,10 +3,13 @@
 #include "EvaluateSeries.h"
 #include "Exception.h"
 #include "FloatToStrF.h"
+#include "SeriesSummary.h"
 #include "StrToFloat.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <iomanip>
 #include <string>
 #include <vector>
@@ -29,6 +32,15 @@ std::string Exact(float value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
+}
+
+// The single's bits as 8 hex digits, sign and NaN payload included, so that
+// two machines' outputs compare with diff.
+std::string Bits(float value) {
+    char text[9];
+    std::snprintf(text, sizeof text, "%08X",
+                  static_cast<unsigned>(std::bit_cast<std::uint32_t>(value)));
+    return text;
 }
 
 struct Options {
@@ -68,40 +80,42 @@ std::vector<SeriesValue> Evaluate(const Options& options) {
 }
 
 void PrintCsv(const std::vector<SeriesValue>& values, std::ostream& out) {
-    out << "series,iteration,term,value,shown\n";
+    // The first five columns are read by other programs: new ones go after them.
+    out << "series,iteration,term,value,shown,bits\n";
     for (const SeriesValue& v : values) {
         if (v.Kind == SeriesKind::Combined)
             out << "final,,,";
         else
             out << (v.Kind == SeriesKind::First ? "1," : "2,") << v.Iteration << ','
                 << Exact(v.Term) << ',';
-        out << Exact(v.Value) << ',' << Shown(v.Value) << '\n';
+        out << Exact(v.Value) << ',' << Shown(v.Value) << ',' << Bits(v.Value) << '\n';
     }
 }
 
-void PrintSeries(const std::vector<SeriesValue>& values, SeriesKind kind, std::string_view title,
-                 long double exact, std::ostream& out) {
+void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tracker,
+                 SeriesKind kind, std::string_view title, std::ostream& out) {
     out << title << '\n'
         << std::setw(5) << "n" << std::setw(16) << "term" << std::setw(16) << "value" << '\n';
-    float last = 0;
     for (const SeriesValue& v : values) {
         if (v.Kind != kind)
             continue;
         out << std::setw(5) << v.Iteration << std::setw(16) << Shown(v.Term) << std::setw(16)
             << Shown(v.Value) << '\n';
-        last = v.Value;
     }
+    const SeriesSummary summary = tracker.Summary(kind);
     char line[128];
-    std::snprintf(line, sizeof line, "exact %.10Lg, error %.3Lg\n\n", exact,
-                  static_cast<long double>(last) - exact);
+    std::snprintf(line, sizeof line, "exact %.10g, error %.3g\n\n", summary.Exact,
+                  summary.Difference);
     out << line;
 }
 
 void PrintTable(const Options& options, const std::vector<SeriesValue>& values, std::ostream& out) {
-    const long double x = options.X;
+    SeriesTracker tracker(options.Precision, options.X);
+    for (const SeriesValue& v : values)
+        tracker(v);
     out << "precision " << Shown(options.Precision) << ", x " << Shown(options.X) << "\n\n";
-    PrintSeries(values, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", std::exp(2 * x), out);
-    PrintSeries(values, SeriesKind::Second, "5e^x = 5 (1 + sum x^n/n!)", 5 * std::exp(x), out);
+    PrintSeries(values, tracker, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", out);
+    PrintSeries(values, tracker, SeriesKind::Second, "5e^x = 5 (1 + sum x^n/n!)", out);
     out << "combined (first - second) x^2: " << Shown(values.back().Value) << '\n';
 }
 

@@ -1,0 +1,48 @@
+#include "SeriesSummary.h"
+
+#include <cmath>
+
+std::string_view StopReasonText(SeriesStop stop) {
+    switch (stop) {
+    case SeriesStop::ReachedPrecision:
+        return "its term reached the precision";
+    case SeriesStop::IterationLimit:
+        return "the 30-term limit";
+    case SeriesStop::NaNTerm:
+        return "a NaN term";
+    }
+    return {};
+}
+
+double ExactValue(SeriesKind kind, float x) {
+    const double first = std::exp(2.0 * x);
+    const double second = 5.0 * std::exp(double{x});
+    switch (kind) {
+    case SeriesKind::First:
+        return first;
+    case SeriesKind::Second:
+        return second;
+    case SeriesKind::Combined:
+        return (first - second) * x * x;
+    }
+    return 0;
+}
+
+SeriesSummary SeriesTracker::Summary(SeriesKind kind) const {
+    const SeriesValue& last = Last[static_cast<int>(kind)];
+    SeriesSummary summary;
+    summary.Iterations = last.Iteration;
+    summary.LastTerm = last.Term;
+    summary.Value = last.Value;
+    // The evaluator's own stop test decides: a term that is not above the
+    // precision (NaN included) ended the series, otherwise the limit did.
+    if (std::isnan(last.Term))
+        summary.Stop = SeriesStop::NaNTerm;
+    else if (!(last.Term > Precision))
+        summary.Stop = SeriesStop::ReachedPrecision;
+    else
+        summary.Stop = SeriesStop::IterationLimit;
+    summary.Exact = ExactValue(kind, X);
+    summary.Difference = double{last.Value} - summary.Exact;
+    return summary;
+}
