@@ -1,13 +1,15 @@
 #pragma once
 
-#include <limits>
-#include <type_traits>
+#include <cfloat>
 
 // The type that carries intermediate results of one assignment before they are
-// rounded to single. The arithmetic is defined on a 64-bit significand (x87
-// extended); where long double is something else (a 53-bit double, or a 113-bit
-// software type that would round differently) we fall back to double.
-using Extended = std::conditional_t<std::numeric_limits<long double>::digits == 64, long double,
-                                    double>;
-
-static_assert(std::numeric_limits<Extended>::digits >= 53);
+// rounded to single: the x87's extended format, with a 64-bit significand.
+// Where long double is that format the hardware does the work; elsewhere (a
+// 53-bit double, a 113-bit quad, or a build that asks for it to test the
+// software path) SoftExtended does the same arithmetic bit for bit.
+#if defined(SERIES_CALC_SOFT_EXTENDED) || LDBL_MANT_DIG != 64
+#include "SoftExtended.h"
+using Extended = SoftExtended;
+#else
+using Extended = long double;
+#endif

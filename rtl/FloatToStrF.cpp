@@ -1,59 +1,48 @@
 #include "FloatToStrF.h"
 
+#include "SoftExtended.h"
+
 #include <algorithm>
-#include <bit>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <limits>
+#include <cstddef>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
-#include <system_error>
+
+#include <gmp.h>
+#include <mpfr.h>
 
 namespace {
 
 constexpr int MaxPrecision = 18;
 constexpr int MaxExponentDigits = 4;
 
-static_assert(std::numeric_limits<Extended>::digits <= 64);
-
-// The exact decimal expansion of a finite positive value: all its significant
-// digits and the decimal exponent of the first one.
+// The exact decimal expansion of a finite non-zero value's magnitude: all its
+// significant digits and the decimal exponent of the first one.
 struct DecimalExpansion {
     std::string Digits;
-    int Exponent = 0;
+    long Exponent = 0;
 };
 
-DecimalExpansion ExactExpansion(Extended magnitude) {
-    // magnitude = odd x 2^lowestBit has exactly -lowestBit digits after the
-    // point when lowestBit < 0, and fewer than binaryExponent digits before it;
-    // asking to_chars for that many makes its rounding a no-op.
-    constexpr int Bits = std::numeric_limits<Extended>::digits;
-    int binaryExponent = 0;
-    const Extended fraction = std::frexp(magnitude, &binaryExponent);
-    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, Bits));
-    const int lowestBit = binaryExponent - Bits + std::countr_zero(significand);
-    const int precision = std::max(0, binaryExponent) + std::max(0, -lowestBit);
+DecimalExpansion ExactExpansion(mpfr_srcptr value) {
+    // |value| = odd x 2^lowestBit has exactly -lowestBit digits after the
+    // point when lowestBit < 0, and at most binaryExponent digits before it;
+    // asking for that many makes MPFR's rounding a no-op.
+    mpz_t significand;
+    mpz_init(significand);
+    const mpfr_exp_t lowestBit =
+        mpfr_get_z_2exp(significand, value) + static_cast<mpfr_exp_t>(mpz_scan1(significand, 0));
+    mpz_clear(significand);
+    const mpfr_exp_t binaryExponent = mpfr_get_exp(value);
+    const auto count = static_cast<std::size_t>(std::max<mpfr_exp_t>(0, binaryExponent) +
+                                                std::max<mpfr_exp_t>(0, -lowestBit) + 2);
 
-    std::string text(static_cast<std::size_t>(precision) + 16, '\0');
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                      std::chars_format::scientific, precision);
-    if (result.ec != std::errc())
-        throw std::logic_error("FloatToStrF: decimal expansion does not fit");
-    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-
-    // text is "d.ddd...e+XX" (or "de+XX" without fraction digits).
-    const std::size_t e = text.find('e');
-    DecimalExpansion expansion;
-    expansion.Digits.reserve(e);
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            expansion.Digits += text[i];
-    }
-    const char* exponentFirst = text.data() + e + 1;
-    if (*exponentFirst == '+')
-        ++exponentFirst;
-    std::from_chars(exponentFirst, text.data() + text.size(), expansion.Exponent);
+    mpfr_exp_t pointExponent = 0; // |value| = 0.DIGITS x 10^pointExponent
+    char* digits = mpfr_get_str(nullptr, &pointExponent, 10, count, value, MPFR_RNDN);
+    if (digits == nullptr)
+        throw std::logic_error("FloatToStrF: no decimal expansion");
+    DecimalExpansion expansion{digits + (digits[0] == '-' ? 1 : 0),
+                               static_cast<long>(pointExponent - 1)};
+    mpfr_free_str(digits);
     return expansion;
 }
 
@@ -68,20 +57,24 @@ std::string FloatToStrF(Extended value, TFloatFormat format, int precision, int 
     if (digits < 0 || digits > MaxExponentDigits)
         throw std::invalid_argument("FloatToStrF: exponent digits must lie in 0..4");
 
-    if (std::isnan(value))
+    // Every Extended fits in 64 bits, so this holds it exactly, on either path.
+    const SoftExtended exact(value);
+    const mpfr_srcptr v = exact.Get();
+    const bool negative = mpfr_signbit(v) != 0;
+    if (mpfr_nan_p(v))
         return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
-    if (value == 0)
+    if (mpfr_inf_p(v))
+        return negative ? "-INF" : "INF";
+    if (mpfr_zero_p(v))
         return "0";
+    const DecimalExpansion expansion = ExactExpansion(v);
 
-    DecimalExpansion expansion = ExactExpansion(std::fabs(value));
     const auto kept = static_cast<std::size_t>(precision);
 
     // Round to `precision` significant digits, ties away from zero: the
     // magnitude goes up exactly when the first dropped digit is 5 or more.
     std::string mantissa = expansion.Digits.substr(0, kept);
-    int exponent = expansion.Exponent;
+    long exponent = expansion.Exponent;
     if (expansion.Digits.size() > kept && expansion.Digits[kept] >= '5') {
         std::size_t i = mantissa.size();
         while (i > 0 && mantissa[i - 1] == '9') {
@@ -101,7 +94,7 @@ std::string FloatToStrF(Extended value, TFloatFormat format, int precision, int 
         mantissa.pop_back();
 
     std::string out;
-    if (std::signbit(value))
+    if (negative)
         out += '-';
     const char separator = settings.DecimalSeparator;
     if (exponent >= -5 && exponent < precision) {

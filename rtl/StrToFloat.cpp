@@ -1,17 +1,19 @@
 #include "StrToFloat.h"
 
 #include "Exception.h"
+#include "SoftExtended.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <system_error>
+
+#include <mpfr.h>
 
 namespace {
 
-// At most this many significant digits are handed to from_chars. Every midpoint
+// At most this many significant digits are handed to MPFR. Every midpoint
 // between two adjacent Extended values has fewer significant decimal digits
 // (about 11,500 for the smallest subnormals of the 64-bit format), so cutting the
 // digits here and standing in a single '1' for any non-zero digit cut off rounds
@@ -23,12 +25,37 @@ constexpr std::size_t MaxSignificantDigits = 20000;
 constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;
 
 // Every non-zero value whose decimal exponent lies beyond this overflows or
-// underflows Extended, so the exponent handed to from_chars is clamped to it.
+// underflows Extended, so the exponent handed to MPFR is clamped to it.
 constexpr std::int64_t ExponentClamp = 100'000;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// The x87 extended format in MPFR's terms: a 64-bit significand, values
+// 0.1b x 2^e with e up to 16384, and subnormals down to 2^-16445.
+constexpr mpfr_prec_t ExtendedBits = 64;
+constexpr mpfr_exp_t ExtendedMaxExponent = 16384;
+constexpr mpfr_exp_t ExtendedMinSubnormalExponent = -16444;
+
+// Narrows MPFR's exponent range to the x87's while it lives.
+class ExtendedRange {
+public:
+    ExtendedRange() : Min(mpfr_get_emin()), Max(mpfr_get_emax()) {
+        mpfr_set_emin(ExtendedMinSubnormalExponent);
+        mpfr_set_emax(ExtendedMaxExponent);
+    }
+    ~ExtendedRange() {
+        mpfr_set_emin(Min);
+        mpfr_set_emax(Max);
+    }
+    ExtendedRange(const ExtendedRange&) = delete;
+    ExtendedRange& operator=(const ExtendedRange&) = delete;
+
+private:
+    mpfr_exp_t Min;
+    mpfr_exp_t Max;
+};
 
 [[noreturn]] void ThrowNotANumber(std::string_view text) {
     throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
@@ -98,8 +125,8 @@ Extended StrToFloat(std::string_view text, const TFormatSettings& settings) {
     if (pos != end)
         ThrowNotANumber(text);
 
-    // Rewrite in the one form from_chars reads, whatever the separator: it does
-    // not look at the C locale, unlike strtold.
+    // Rewrite in one plain form for MPFR, whatever the separator: it does not
+    // look at the C locale, unlike strtold.
     std::string normalized;
     normalized.reserve(significant.size() + 16);
     if (negative)
@@ -120,11 +147,21 @@ Extended StrToFloat(std::string_view text, const TFormatSettings& settings) {
         normalized.append(exponentText, written.ptr);
     }
 
-    Extended value = 0;
-    const char* first = normalized.data();
-    const char* last = first + normalized.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec != std::errc() || ptr != last)
+    // One correct rounding to the x87's extended format, subnormals included;
+    // a value too small for it becomes zero with its sign.
+    mpfr_t value;
+    mpfr_init2(value, ExtendedBits);
+    {
+        const ExtendedRange range;
+        char* parsedEnd = nullptr;
+        const int inexact = mpfr_strtofr(value, normalized.c_str(), &parsedEnd, 10, MPFR_RNDN);
+        mpfr_subnormalize(value, mpfr_check_range(value, inexact, MPFR_RNDN), MPFR_RNDN);
+    }
+    if (mpfr_inf_p(value)) {
+        mpfr_clear(value);
         ThrowNotANumber(text);
-    return value;
+    }
+    const SoftExtended result(value); // exact: value has 64 bits
+    mpfr_clear(value);
+    return static_cast<Extended>(result);
 }

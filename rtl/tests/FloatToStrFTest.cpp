@@ -228,10 +228,12 @@ INSTANTIATE_TEST_SUITE_P(Table, FloatToStrFGeneral, testing::ValuesIn(kGeneral),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FloatToStrFExtended, RangeBeyondDouble) {
-    if constexpr (std::numeric_limits<Extended>::digits != 64) {
-        GTEST_SKIP() << "Extended is not the 64-bit-significand format here";
+    // Written in the x87 format, which long double is on x86 whichever path
+    // Extended takes.
+    if constexpr (std::numeric_limits<long double>::digits != 64) {
+        GTEST_SKIP() << "long double is not the x87 format here";
     } else {
-        using Limits = std::numeric_limits<Extended>;
+        using Limits = std::numeric_limits<long double>;
         // 1.18973149535723176502e4932
         EXPECT_EQ(FloatToStrF(Limits::max(), ffGeneral, 7, 2, kDot), "1.189731E4932");
         // 3.36210314311209350626e-4932
@@ -239,7 +241,8 @@ TEST(FloatToStrFExtended, RangeBeyondDouble) {
         // 3.64519953188247460253e-4951: rounds up to 3.645200
         EXPECT_EQ(FloatToStrF(-Limits::denorm_min(), ffGeneral, 7, 2, kDot), "-3.6452E-4951");
         // 1/3 is 0.333333333333333333342...
-        EXPECT_EQ(FloatToStrF(Extended{1} / 3, ffGeneral, 18, 2, kDot), "0.333333333333333333");
+        EXPECT_EQ(FloatToStrF(Extended{1} / Extended{3}, ffGeneral, 18, 2, kDot),
+                  "0.333333333333333333");
     }
 }
 
@@ -441,10 +444,10 @@ TEST(FloatToStrFProperty, EverySingleShowsItsNearestSevenDigitDecimal) {
         }
 
         // The text reads back as that decimal.
-        const Extended back = StrToFloat(text, kDot);
-        const Extended decimal = static_cast<Extended>(parsed.digits) *
-                                 std::pow(Extended{10}, static_cast<Extended>(parsed.scale)) *
-                                 (parsed.negative ? -1 : 1);
+        const auto back = static_cast<long double>(StrToFloat(text, kDot));
+        const long double decimal = static_cast<long double>(parsed.digits) *
+                                    std::pow(10.0L, static_cast<long double>(parsed.scale)) *
+                                    (parsed.negative ? -1 : 1);
         ASSERT_NEAR(back, decimal, std::fabs(decimal) * 1e-15);
     }
     EXPECT_EQ(longest, kLongestText);
