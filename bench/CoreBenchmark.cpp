@@ -4,6 +4,7 @@
 #include "EvaluateSeries.h"
 #include "Extended.h"
 #include "FloatToStrF.h"
+#include "SoftExtended.h"
 #include "StrToFloat.h"
 
 #include <benchmark/benchmark.h>
@@ -23,6 +24,18 @@ void BM_EvaluateSeriesLongestCase(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_EvaluateSeriesLongestCase);
+
+// The same on the software path that processors without x87 take.
+void BM_EvaluateSeriesLongestCaseSoftExtended(benchmark::State& bench) {
+    for (auto _ : bench) {
+        TCalcState state{0, 3, 1};
+        benchmark::DoNotOptimize(state);
+        float seen = 0;
+        EvaluateSeriesIn<SoftExtended>(state, [&](const SeriesValue& v) { seen += v.Value; });
+        benchmark::DoNotOptimize(seen);
+    }
+}
+BENCHMARK(BM_EvaluateSeriesLongestCaseSoftExtended);
 
 // One series of the baseline: the same operations, roundings and stop test.
 float PlainSeries(float x, float precision, float factor) {
