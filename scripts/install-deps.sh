@@ -7,12 +7,13 @@
 set -euo pipefail
 
 # Compiler, CMake, Qt and the fonts the window's layout is measured with:
-# building and running the programs.
+# building and running the programs, and their man pages.
 packages_build=(
     cmake ninja-build g++
     libmpfr-dev
     qt6-base-dev libgl-dev
     fonts-liberation2
+    help2man
 )
 
 # Unit, window and fuzz tests, sanitizers and benchmarks.
@@ -27,13 +28,18 @@ packages_screenshot=(
     xvfb xauth imagemagick xdotool
 )
 
+# scripts/render-icons.sh: the menu icons from their SVG.
+packages_icons=(
+    librsvg2-bin
+)
+
 # The tests check that numbers ignore a C locale whose decimal point is ','.
 ensure_comma_locale() {
     locale -a 2>/dev/null | grep -qi '^uk_UA\.utf-\?8$' || localedef -i uk_UA -f UTF-8 uk_UA.UTF-8
 }
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 PURPOSE... (build, test, screenshot)" >&2
+    echo "usage: $0 PURPOSE... (build, test, screenshot, icons)" >&2
     exit 2
 fi
 
