@@ -23,6 +23,16 @@ packages_test=(
     locales
 )
 
+# Building the Debian package: dpkg-shlibdeps finds its libraries.
+packages_package=(
+    dpkg-dev file
+)
+
+# Checking the package as CI does.
+packages_package_check=(
+    lintian desktop-file-utils appstream
+)
+
 # scripts/screenshot.sh: a real window under Xvfb.
 packages_screenshot=(
     xvfb xauth imagemagick xdotool
@@ -39,7 +49,7 @@ ensure_comma_locale() {
 }
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 PURPOSE... (build, test, screenshot, icons)" >&2
+    echo "usage: $0 PURPOSE... (build, test, package, package-check, screenshot, icons)" >&2
     exit 2
 fi
 
