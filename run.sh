@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
-# Builds the program and starts it.
+# Builds the programs and starts series-calc in the directory this was run
+# from, where it saves Test.txt. Arguments go to the program.
 set -euo pipefail
-cd "$(dirname "$0")"
-scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target series-calc
-exec build/app/series-calc "$@"
+repo=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "series-calc needs a display: neither DISPLAY (X11) nor WAYLAND_DISPLAY (Wayland) is set" >&2
+    exit 1
+fi
+
+(
+    cd "$repo"
+    scripts/install-deps.sh build
+    cmake --preset default -DBUILD_TESTING=OFF >/dev/null
+    cmake --build --preset default --target series-calc series-table
+)
+exec "$repo/build/app/series-calc" "$@"

@@ -4,7 +4,7 @@
 # their seed corpus (clang). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh build test
 
 for preset in default asan fuzz; do
     echo "=== $preset build ==="

@@ -1,7 +1,10 @@
 #include "Application.h"
 #include "Unit1.h"
 
+#include <QGuiApplication>
+
 int main(int argc, char** argv) {
+    QGuiApplication::setDesktopFileName(QStringLiteral(SERIES_CALC_APP_ID));
     TApplication application(argc, argv);
     try {
         Application->Initialize();

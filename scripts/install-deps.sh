@@ -1,22 +1,69 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that one or more purposes need, for example
+#   scripts/install-deps.sh build        # what ./run.sh needs
+#   scripts/install-deps.sh build test   # what ./test.sh needs
 # Does nothing when they are all present; otherwise needs root.
+# A new purpose is one more list below, named packages_<purpose>.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ git
-    libgtest-dev libbenchmark-dev
+# Compiler, CMake, Qt and the fonts the window's layout is measured with:
+# building and running the programs, and their man pages.
+packages_build=(
+    cmake ninja-build g++
+    libmpfr-dev
     qt6-base-dev libgl-dev
     fonts-liberation2
+    help2man
+)
+
+# Unit, window and fuzz tests, sanitizers and benchmarks.
+packages_test=(
+    libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
     locales
+)
+
+# Building the Debian package: dpkg-shlibdeps finds its libraries.
+packages_package=(
+    dpkg-dev file
+)
+
+# Checking the package as CI does.
+packages_package_check=(
+    lintian desktop-file-utils appstream
+)
+
+# scripts/screenshot.sh: a real window under Xvfb.
+packages_screenshot=(
+    xvfb xauth imagemagick xdotool
+)
+
+# scripts/render-icons.sh: the menu icons from their SVG.
+packages_icons=(
+    librsvg2-bin
 )
 
 # The tests check that numbers ignore a C locale whose decimal point is ','.
 ensure_comma_locale() {
     locale -a 2>/dev/null | grep -qi '^uk_UA\.utf-\?8$' || localedef -i uk_UA -f UTF-8 uk_UA.UTF-8
 }
+
+if [ $# -eq 0 ]; then
+    echo "usage: $0 PURPOSE... (build, test, package, package-check, screenshot, icons)" >&2
+    exit 2
+fi
+
+packages=()
+for purpose in "$@"; do
+    name=packages_${purpose//-/_}
+    if ! declare -p "$name" >/dev/null 2>&1; then
+        echo "$0: unknown purpose '$purpose'" >&2
+        exit 2
+    fi
+    declare -n list=$name
+    packages+=("${list[@]}")
+    unset -n list
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,7 +72,12 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y --no-install-recommends "${missing[@]}"
+    apt-get update -qq -o DPkg::Lock::Timeout=300
+    apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=300 "${missing[@]}"
 fi
-ensure_comma_locale
+
+for purpose in "$@"; do
+    if [ "$purpose" = test ]; then
+        ensure_comma_locale
+    fi
+done

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 program=$PWD/build/app/series-calc
 
-command -v xdotool >/dev/null || apt-get install -y --no-install-recommends xdotool
+scripts/install-deps.sh screenshot
 [ -x "$program" ] || { cmake --preset default >/dev/null && cmake --build --preset default --target series-calc; }
 
 work=$(mktemp -d)

@@ -18,7 +18,45 @@ namespace {
 
 const TFormatSettings PointSettings{'.'};
 
-constexpr std::string_view Usage = "usage: series-table [--csv] PRECISION X\n";
+constexpr std::string_view Usage = "Usage: series-table [--csv] PRECISION X\n";
+
+// help2man makes the manual page from this text and the --version line: a line
+// that ends with ':' starts a section, and indented lines are a list.
+constexpr std::string_view Help =
+    R"(Prints every iteration of the two power series that Series Calculator sums,
+in single precision as its window does: 1 + sum (2x)^n/n!, which approaches
+e^(2x), and 5 (1 + sum x^n/n!), which approaches 5e^x. Each series stops after
+the first term at or below PRECISION, or after 30 terms. PRECISION and X are
+written with a decimal point, whatever the locale.
+
+Options:
+  --csv      print comma-separated rows for other programs instead of the table
+  --help     print this help and exit
+  --version  print the version and exit
+
+Table:
+  n          the iteration, from 1
+  term       the n-th term, which the stop test compares with PRECISION; for
+             the second series, the term before the factor 5: x^n/n!
+  value      the running value of the series after n terms, as the window
+             shows it
+
+After each series the table says why it stopped (its term reached the
+precision, the 30-term limit, or a NaN term), the exact value (e^(2x) or 5e^x,
+in double precision) and the error (value - exact). Its last line is the
+combined value (first - second) x^2.
+
+CSV columns:
+  series     1 or 2, or final for the combined value
+  iteration  n; empty for the combined value
+  term       as in the table, as the shortest text that reads back to the
+             same single-precision number; empty for the combined value
+  value      the running value, written the same way
+  shown      the value as the window shows it, 7 significant digits
+  bits       the value's single-precision bits as 8 hex digits
+
+The exit status is 0, or 2 for a bad argument.
+)";
 
 // As the window shows a value.
 std::string Shown(float value) {
@@ -43,31 +81,48 @@ std::string Bits(float value) {
     return text;
 }
 
+enum class Action { Table, Help, Version };
+
 struct Options {
+    Action Do = Action::Table;
     bool Csv = false;
     float Precision = 0;
     float X = 0;
 };
 
-// Only "--csv" is an option: "-1" and "-0" are numbers.
+bool Fail(std::ostream& err, std::string_view problem) {
+    err << "series-table: " << problem << '\n' << Usage;
+    return false;
+}
+
+// Options start with "--": "-1" and "-0" are numbers. --help and --version win
+// over everything else on the line, whichever comes first.
 bool ParseArguments(std::span<const std::string_view> args, Options& options, std::ostream& err) {
     std::vector<std::string_view> numbers;
+    std::vector<std::string_view> unknown;
     for (std::string_view arg : args) {
+        if (arg == "--help" || arg == "--version") {
+            options.Do = arg == "--help" ? Action::Help : Action::Version;
+            return true;
+        }
         if (arg == "--csv")
             options.Csv = true;
+        else if (arg.starts_with("--"))
+            unknown.push_back(arg);
         else
             numbers.push_back(arg);
     }
-    if (numbers.size() != 2) {
-        err << Usage;
-        return false;
-    }
+    if (!unknown.empty())
+        return Fail(err, "unknown option '" + std::string(unknown.front()) + "'");
+    if (numbers.size() < 2)
+        return Fail(err, numbers.empty() ? "missing PRECISION and X" : "missing X");
+    if (numbers.size() > 2)
+        return Fail(err, "unexpected argument '" + std::string(numbers[2]) + "'");
     try {
         options.Precision = static_cast<float>(StrToFloat(numbers[0], PointSettings));
         options.X = static_cast<float>(StrToFloat(numbers[1], PointSettings));
     } catch (const Exception& e) {
-        err << "series-table: " << e.Message() << '\n' << Usage;
-        return false;
+        return Fail(err, e.Message());
     }
     return true;
 }
@@ -103,6 +158,9 @@ void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tr
             << Shown(v.Value) << '\n';
     }
     const SeriesSummary summary = tracker.Summary(kind);
+    out << "stopped after " << summary.Iterations
+        << (summary.Iterations == 1 ? " term: " : " terms: ") << StopReasonText(summary.Stop)
+        << '\n';
     char line[128];
     std::snprintf(line, sizeof line, "exact %.10g, error %.3g\n\n", summary.Exact,
                   summary.Difference);
@@ -115,7 +173,8 @@ void PrintTable(const Options& options, const std::vector<SeriesValue>& values, 
         tracker(v);
     out << "precision " << Shown(options.Precision) << ", x " << Shown(options.X) << "\n\n";
     PrintSeries(values, tracker, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", out);
-    PrintSeries(values, tracker, SeriesKind::Second, "5e^x = 5 (1 + sum x^n/n!)", out);
+    PrintSeries(values, tracker, SeriesKind::Second,
+                "5e^x = 5 (1 + sum x^n/n!), term x^n/n! before the factor 5", out);
     out << "combined (first - second) x^2: " << Shown(values.back().Value) << '\n';
 }
 
@@ -125,6 +184,14 @@ int RunSeriesTable(std::span<const std::string_view> args, std::ostream& out, st
     Options options;
     if (!ParseArguments(args, options, err))
         return 2;
+    if (options.Do == Action::Help) {
+        out << Usage << '\n' << Help;
+        return 0;
+    }
+    if (options.Do == Action::Version) {
+        out << "series-table (Series Calculator) " << SERIES_CALC_VERSION << '\n';
+        return 0;
+    }
     const std::vector<SeriesValue> values = Evaluate(options);
     if (options.Csv)
         PrintCsv(values, out);

@@ -61,40 +61,66 @@ TEST(SeriesTableText, ShowsIterationsExactValuesAndErrors) {
     EXPECT_NE(r.Out.find("exact 0.1353352832"), std::string::npos) << r.Out; // e^-2
     EXPECT_NE(r.Out.find("exact 1.839397206"), std::string::npos) << r.Out;  // 5e^-1
     EXPECT_NE(r.Out.find("combined (first - second) x^2: -1"), std::string::npos) << r.Out;
+
+    // x = 5: the first series runs into the limit, the second reaches the
+    // precision, and each says so under its own rows.
+    const Result stops = RunTool({"0.001", "5"});
+    ASSERT_EQ(stops.Status, 0) << stops.Err;
+    const std::size_t first = stops.Out.find("\nstopped after 30 terms: the 30-term limit\n");
+    const std::size_t second = stops.Out.find("5e^x = 5 (1 + sum x^n/n!), term x^n/n! before");
+    const std::size_t reached =
+        stops.Out.find("\nstopped after 18 terms: its term reached the precision\n");
+    EXPECT_LT(first, second) << stops.Out;
+    EXPECT_LT(second, reached) << stops.Out;
+    EXPECT_NE(reached, std::string::npos) << stops.Out;
 }
 
-struct BadArgumentsRow {
+// Status 0 prints only to stdout; status 2 prints one line naming the fault,
+// then the usage, only to stderr.
+struct ArgumentsRow {
     const char* Name;
     std::vector<std::string_view> Args;
-    const char* ErrorText;
+    int Status;
+    const char* Text; // in stdout for status 0, in stderr's first line for 2
 };
 
-class SeriesTableBadArguments : public testing::TestWithParam<BadArgumentsRow> {};
+class SeriesTableArguments : public testing::TestWithParam<ArgumentsRow> {};
 
-TEST_P(SeriesTableBadArguments, ExitWithStatus2AndSayWhy) {
-    const BadArgumentsRow& row = GetParam();
+TEST_P(SeriesTableArguments, ExitWithTheirStatusAndSayWhy) {
+    const ArgumentsRow& row = GetParam();
     const Result r = RunTool(row.Args);
-    EXPECT_EQ(r.Status, 2);
-    EXPECT_TRUE(r.Out.empty());
-    EXPECT_NE(r.Err.find(row.ErrorText), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Status, row.Status);
+    if (row.Status == 0) {
+        EXPECT_TRUE(r.Err.empty()) << r.Err;
+        EXPECT_NE(r.Out.find(row.Text), std::string::npos) << r.Out;
+    } else {
+        EXPECT_TRUE(r.Out.empty()) << r.Out;
+        const std::vector<std::string> lines = Lines(r.Err);
+        ASSERT_EQ(lines.size(), 2u) << r.Err;
+        EXPECT_EQ(lines[0], std::string("series-table: ") + row.Text);
+        EXPECT_EQ(lines[1], "Usage: series-table [--csv] PRECISION X");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, SeriesTableBadArguments,
-    testing::Values(BadArgumentsRow{"NoArguments", {}, "usage: series-table"},
-                    BadArgumentsRow{"OneNumber", {"0.001"}, "usage: series-table"},
-                    BadArgumentsRow{"ThreeNumbers", {"1", "2", "3"}, "usage: series-table"},
-                    BadArgumentsRow{"CommaIsNotTheSeparator",
-                                    {"0,001", "1"},
-                                    "'0,001' is not a valid floating point value"},
-                    BadArgumentsRow{"UnknownOptionIsNotANumber",
-                                    {"--tsv", "1"},
-                                    "'--tsv' is not a valid floating point value"},
-                    BadArgumentsRow{"LettersInX",
-                                    {"--csv", "0.1", "x"},
-                                    "'x' is not a valid floating point value"}),
-    [](const testing::TestParamInfo<BadArgumentsRow>& info) {
-        return std::string(info.param.Name);
-    });
+    Table, SeriesTableArguments,
+    testing::Values(
+        ArgumentsRow{"NoArguments", {}, 2, "missing PRECISION and X"},
+        ArgumentsRow{"OneNumber", {"0.001"}, 2, "missing X"},
+        ArgumentsRow{"ThreeNumbers", {"1", "2", "3"}, 2, "unexpected argument '3'"},
+        ArgumentsRow{"CommaIsNotTheSeparator",
+                     {"0,001", "1"},
+                     2,
+                     "'0,001' is not a valid floating point value"},
+        ArgumentsRow{"UnknownOption", {"--tsv", "1", "2"}, 2, "unknown option '--tsv'"},
+        ArgumentsRow{
+            "LettersInX", {"--csv", "0.1", "x"}, 2, "'x' is not a valid floating point value"},
+        ArgumentsRow{"Help", {"--help"}, 0, "Usage: series-table [--csv] PRECISION X\n\nPrints"},
+        ArgumentsRow{"HelpWinsOverBadArguments", {"0.1", "--tsv", "--help"}, 0, "\n  bits  "},
+        ArgumentsRow{"Version",
+                     {"--version"},
+                     0,
+                     "series-table (Series Calculator) " SERIES_CALC_VERSION "\n"}),
+    [](const testing::TestParamInfo<ArgumentsRow>& info) { return std::string(info.param.Name); });
 
 } // namespace
