@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: first a normal build, then one under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets on
-# their seed corpus (clang). Exits non-zero on any failure.
+# Builds everything and runs every test: first a normal build, then one with
+# the extended arithmetic in software, one under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets on their seed corpus (clang),
+# and last the core built for aarch64 and run under qemu. Exits non-zero on
+# any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh build test
 
-for preset in default asan fuzz; do
+for preset in default soft-extended asan fuzz; do
     echo "=== $preset build ==="
     cmake --preset "$preset"
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "=== aarch64 build under qemu ==="
+scripts/test-aarch64.sh

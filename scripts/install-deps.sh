@@ -33,6 +33,14 @@ packages_package_check=(
     lintian desktop-file-utils appstream
 )
 
+# scripts/test-aarch64.sh: the core built for 64-bit ARM with arm64 libraries
+# (multiarch) and run under qemu-user.
+packages_cross=(
+    g++-aarch64-linux-gnu
+    libgtest-dev:arm64 libmpfr-dev:arm64
+    qemu-user-static
+)
+
 # scripts/screenshot.sh: a real window under Xvfb.
 packages_screenshot=(
     xvfb xauth imagemagick xdotool
@@ -49,7 +57,7 @@ ensure_comma_locale() {
 }
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 PURPOSE... (build, test, package, package-check, screenshot, icons)" >&2
+    echo "usage: $0 PURPOSE... (build, test, cross, package, package-check, screenshot, icons)" >&2
     exit 2
 fi
 
@@ -63,6 +71,13 @@ for purpose in "$@"; do
     declare -n list=$name
     packages+=("${list[@]}")
     unset -n list
+done
+
+# The cross purpose installs arm64 libraries beside the machine's own.
+for purpose in "$@"; do
+    if [ "$purpose" = cross ] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        dpkg --add-architecture arm64
+    fi
 done
 
 missing=()
