@@ -4,7 +4,19 @@
 #include "Forms.h"
 #include "Text.h"
 
+#include <QKeyEvent>
+
 #include <cmath>
+
+namespace {
+
+// Enter or the keypad's Enter, with no modifier key held.
+bool IsEnterKey(const QKeyEvent& event) {
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
 
 template <class Widget> void TControl<Widget>::NotifyBoundsChanged() {
     if (auto* form = dynamic_cast<TForm*>(this->parentWidget()))
@@ -49,6 +61,17 @@ TEdit::TEdit(QWidget* parent) : TControl(parent) {
     QObject::connect(this, &QLineEdit::textChanged, [this] { CallHandler(OnChange, this); });
 }
 
+// Enter in an input presses the form's default button.
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    QLineEdit::keyPressEvent(event);
+    if (!IsEnterKey(*event))
+        return;
+    if (auto* form = dynamic_cast<TForm*>(parentWidget()); form && form->DefaultButton()) {
+        form->DefaultButton()->Click();
+        event->accept();
+    }
+}
+
 std::string TEdit::GetText() const {
     return FromQString(text());
 }
@@ -60,6 +83,14 @@ void TEdit::SetText(std::string_view text) {
 TButton::TButton(QWidget* parent) : TControl(parent) {
     setAutoDefault(false);
     QObject::connect(this, &QPushButton::clicked, [this] { CallHandler(OnClick, this); });
+}
+
+// Enter presses the focused button, as Space does.
+void TButton::keyPressEvent(QKeyEvent* event) {
+    if (IsEnterKey(*event))
+        Click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 std::string TButton::Caption() const {

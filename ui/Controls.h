@@ -57,6 +57,9 @@ public:
     void SetText(std::string_view text);
 
     TNotifyEvent OnChange;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A push button; OnClick runs once for each press while it is enabled.
@@ -71,4 +74,7 @@ public:
     void Click();
 
     TNotifyEvent OnClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -2,7 +2,6 @@
 
 #include "Text.h"
 
-#include <QKeyEvent>
 #include <QPalette>
 
 #include <algorithm>
@@ -85,15 +84,6 @@ void TForm::ControlBoundsChanged() {
     const QSize fit(used.x() + used.width(), used.y() + used.height());
     if (fit != size())
         resize(fit);
-}
-
-void TForm::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && DefaultButton && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        DefaultButton->Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TForm::showEvent(QShowEvent* event) {

@@ -49,7 +49,8 @@ public:
     void ControlBoundsChanged();
 
     // Enter in any input of the form presses this button.
-    void SetDefaultButton(TButton* button) { DefaultButton = button; }
+    void SetDefaultButton(TButton* button) { Default = button; }
+    TButton* DefaultButton() const { return Default; }
 
     // Used by CreateControls: each creates a child control placed as described.
     TLabel* CreateLabel(const ControlLook& look);
@@ -61,7 +62,6 @@ public:
     void ControlsCreated();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -69,7 +69,7 @@ private:
 
     bool AutoSize;
     QWidget* FirstTabStop = nullptr;
-    TButton* DefaultButton = nullptr;
+    TButton* Default = nullptr;
     bool Shown = false;
 };
 

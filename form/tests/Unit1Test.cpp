@@ -48,6 +48,7 @@ private slots:
     void saveFailures_data();
     void saveFailures();
     void disabledButtonDoesNothing();
+    void keyboard_data();
     void keyboard();
     void accessibilityAndCopying();
     void realMessageBox();
@@ -345,12 +346,31 @@ void Unit1Test::saveFailures() {
 
 void Unit1Test::disabledButtonDoesNothing() {
     FormFixture f;
-    f.Click(f.Form->Button2); // disabled at start: nothing happens
+    // Disabled at start: neither a click nor Enter on it does anything, and
+    // Enter does not reach Compute either.
+    f.Click(f.Form->Button2);
+    QTest::keyClick(f.Form->Button2, Qt::Key_Return);
     QVERIFY(!QFile::exists(QString::fromStdString(f.Path())));
     QVERIFY(f.Messages.empty());
 }
 
+void Unit1Test::keyboard_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space presses the focused button") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Enter presses the focused button") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter presses the focused button")
+        << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+// `key` on Button2 saves, then reads back; Enter in an input always computes.
 void Unit1Test::keyboard() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    const auto press = [&] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+    };
     FormFixture f;
     TForm1& form = *f.Form;
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -365,12 +385,16 @@ void Unit1Test::keyboard() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button2));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // saves
+    press(); // in the save state: saves
     QCOMPARE(form.Button2->text(), QString("Читати"));
+    press(); // in the read state: reads back
+    QCOMPARE(form.Button2->text(), QString("Читати"));
+    QCOMPARE(Caption(form.Label3), QString("Записане число результат:7.388995"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
     QTest::keyClick(form.Edit1, Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
     QCOMPARE(form.Button2->text(), QString("Зберегти"));
+    QVERIFY(f.Messages.empty());
 }
 
 void Unit1Test::accessibilityAndCopying() {
