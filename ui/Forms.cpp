@@ -20,6 +20,10 @@ QFont MakeFont(const char* family, int pixelHeight) {
 }
 
 TForm::TForm(const FormDescription& description) : AutoSize(description.AutoSize) {
+    if (AutoSize) // the size is the controls' own: offer no maximize button
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(description.Caption));
     setFont(MakeFont(description.FontName, description.FontHeight));
     QPalette palette = this->palette();
@@ -82,8 +86,9 @@ void TForm::ControlBoundsChanged() {
         return;
     const QRect used = childrenRect();
     const QSize fit(used.x() + used.width(), used.y() + used.height());
-    if (fit != size())
-        resize(fit);
+    // Fixed at the fitted size: the user cannot resize the window.
+    if (fit != size() || fit != minimumSize() || fit != maximumSize())
+        setFixedSize(fit);
 }
 
 void TForm::showEvent(QShowEvent* event) {

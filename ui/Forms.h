@@ -45,7 +45,8 @@ class TForm : public QWidget, public TObject {
 public:
     explicit TForm(const FormDescription& description);
 
-    // Sizes the client area to the visible controls when AutoSize is on.
+    // Sizes the client area to the visible controls when AutoSize is on, and
+    // fixes the window at that size.
     void ControlBoundsChanged();
 
     // Enter in any input of the form presses this button.

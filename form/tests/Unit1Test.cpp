@@ -25,6 +25,17 @@ QString Caption(TLabel* label) {
     return label->text();
 }
 
+// The window refuses other sizes than its own and offers no maximize button.
+bool KeepsItsSize(QWidget& window) {
+    const QSize size = window.size();
+    window.resize(size - QSize(40, 40));
+    const bool refusedSmaller = window.size() == size;
+    window.resize(size + QSize(40, 40));
+    const Qt::WindowFlags flags = window.windowFlags();
+    return refusedSmaller && window.size() == size && (flags & Qt::CustomizeWindowHint) &&
+           !(flags & Qt::WindowMaximizeButtonHint);
+}
+
 } // namespace
 
 class Unit1Test : public QObject {
@@ -247,12 +258,19 @@ void Unit1Test::readTwice() {
     QCOMPARE(FileBytes(f.Path()), Record0001And1()); // reading writes nothing
 }
 
+// The window grows for the read-back and shrinks back when it hides.
 void Unit1Test::typingAfterReadBackHidesIt() {
     FormFixture f;
     f.Compute("0.001", "1");
+    const QSize computed = f.Form->size();
+    QVERIFY(KeepsItsSize(*f.Form));
     f.Click(f.Form->Button2);
     f.Click(f.Form->Button2);
+    QVERIFY(f.Form->width() > computed.width());
+    QVERIFY(KeepsItsSize(*f.Form));
     QTest::keyClick(f.Form->Edit2, Qt::Key_Backspace);
+    QCOMPARE(f.Form->size(), computed);
+    QVERIFY(KeepsItsSize(*f.Form));
 
     QVERIFY(!f.Form->Button2->Enabled());
     QVERIFY(!f.Form->Label1->Visible() && !f.Form->Label2->Visible() && !f.Form->Label3->Visible());
