@@ -11,6 +11,22 @@
 // Stand-ins, in order of preference, for a font family that Linux lacks.
 static const QStringList FallbackFamilies = {"Liberation Sans", "Arimo", "DejaVu Sans"};
 
+// Disabled text: a grey that keeps about 6 : 1 against a light form colour.
+static const QColor DisabledText = QColor::fromRgb(0x4A4A4A);
+
+// Labels draw on the form's fixed colour, so their text takes the form's font
+// colour in every state instead of the desktop's, which a dark theme makes
+// light. Selectable labels draw with Text, the others with WindowText.
+static QPalette LabelColours(TColor fontColor) {
+    QPalette palette;
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, QColor::fromRgb(fontColor));
+        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(fontColor));
+        palette.setColor(QPalette::Disabled, role, DisabledText);
+    }
+    return palette;
+}
+
 QFont MakeFont(const char* family, int pixelHeight) {
     QFont font;
     font.setFamilies(QStringList{family} + FallbackFamilies);
@@ -19,7 +35,8 @@ QFont MakeFont(const char* family, int pixelHeight) {
     return font;
 }
 
-TForm::TForm(const FormDescription& description) : AutoSize(description.AutoSize) {
+TForm::TForm(const FormDescription& description)
+    : AutoSize(description.AutoSize), LabelPalette(LabelColours(description.FontColor)) {
     if (AutoSize) // the size is the controls' own: offer no maximize button
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -48,6 +65,7 @@ void TForm::Place(QWidget* control, const ControlLook& look) {
 TLabel* TForm::CreateLabel(const ControlLook& look) {
     auto* label = new TLabel(this);
     Place(label, look);
+    label->setPalette(LabelPalette); // inputs and buttons keep the desktop's look
     label->SetCaption(look.Caption);
     return label;
 }

@@ -36,6 +36,7 @@ struct FormDescription {
     bool AutoSize; // the client area follows the visible controls
     const char* Caption;
     TColor Color;
+    TColor FontColor;     // the labels' text, whatever the desktop's colours
     const char* FontName; // asked for first; a sans-serif of the same metrics stands in
     int FontHeight;       // pixels
 };
@@ -69,6 +70,7 @@ private:
     void Place(QWidget* control, const ControlLook& look);
 
     bool AutoSize;
+    QPalette LabelPalette; // the form's text colours, on the form's own colour
     QWidget* FirstTabStop = nullptr;
     TButton* Default = nullptr;
     bool Shown = false;

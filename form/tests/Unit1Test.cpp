@@ -3,8 +3,11 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -23,6 +26,20 @@ QByteArray Record0001And1() {
 
 QString Caption(TLabel* label) {
     return label->text();
+}
+
+// Relative luminance, as contrast ratios are defined on it.
+double Luminance(QColor colour) {
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+// The contrast ratio of two luminances.
+double Contrast(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 // The window refuses other sizes than its own and offers no maximize button.
@@ -49,6 +66,8 @@ private slots:
     void compute();
     void textThatIsNotANumber_data();
     void textThatIsNotANumber();
+    void labelsUnderADarkTheme_data();
+    void labelsUnderADarkTheme();
     void zeroXShowsNaN();
     void saveThenRead();
     void readTwice();
@@ -214,6 +233,59 @@ void Unit1Test::textThatIsNotANumber() {
     QCOMPARE(CalcState.Precision, storedPrecision);
     QCOMPARE(CalcState.X, storedX);
     QVERIFY(f.Form->isVisible());
+}
+
+void Unit1Test::labelsUnderADarkTheme_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<double>("minContrast");
+    QTest::newRow("active window: black") << "active" << 12.0;
+    QTest::newRow("another window active: black") << "inactive" << 12.0;
+    QTest::newRow("disabled: a legible grey") << "disabled" << 4.5;
+}
+
+// Under a dark desktop theme every label still paints dark text on the green:
+// its darkest pixel stands out from the green by `minContrast`, and none is
+// lighter than the green. Inputs keep the theme's colours.
+void Unit1Test::labelsUnderADarkTheme() {
+    QFETCH(QString, state);
+    QFETCH(double, minContrast);
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30)); // white text on black inputs
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        dark.setColor(QPalette::Disabled, role, QColor(0x9D, 0x9D, 0x9D));
+    QApplication::setPalette(dark);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    FormFixture f;
+    f.Compute("0.001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    QWidget other;
+    if (state == "active")
+        QVERIFY(QTest::qWaitForWindowActive(f.Form.get()));
+    if (state == "inactive") {
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    const QList<TLabel*> labels = f.Form->findChildren<TLabel*>();
+    for (TLabel* label : labels)
+        label->setEnabled(state != "disabled");
+    const QColor green(0xC0, 0xDC, 0xC0);
+    for (TLabel* label : labels) {
+        if (label->text().isEmpty())
+            continue;
+        const QImage image = f.Form->grab(label->geometry()).toImage();
+        double darkest = 1, lightest = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double luminance = Luminance(image.pixelColor(x, y));
+                darkest = std::min(darkest, luminance);
+                lightest = std::max(lightest, luminance);
+            }
+        const QByteArray name = label->objectName().toUtf8();
+        QVERIFY2(Contrast(darkest, Luminance(green)) >= minContrast, name);
+        QVERIFY2(lightest <= Luminance(green) + 0.01, name);
+    }
+    QCOMPARE(f.Form->Edit1->palette().color(QPalette::Base), dark.color(QPalette::Base));
 }
 
 void Unit1Test::zeroXShowsNaN() {
