@@ -24,11 +24,27 @@ TForm1::TForm1() : TForm(Form1Description) {
     SetDefaultButton(Button1);
     for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10})
         number->SetSelectable(true);
+    DescribeForScreenReaders();
+}
+
+// Screen readers read the numbers by what the labels show. The formula's
+// fragments read as one element.
+void TForm1::DescribeForScreenReaders() {
     Edit1->SetAccessibleName(Label4->Caption());
     Edit2->SetAccessibleName(Label5->Caption());
-    Label6->SetAccessibleName("e^2x");
-    Label9->SetAccessibleName("5e^x");
-    Label10->SetAccessibleName("f(x)");
+    Label6->SetAccessibleDescription("e^2x series");
+    Label9->SetAccessibleDescription("5e^x series");
+    Label10->SetAccessibleDescription("combined value (first − second)·x²");
+    Label1->SetAccessibleDescription("recorded precision");
+    Label2->SetAccessibleDescription("recorded x");
+    Label3->SetAccessibleDescription("recorded value of the e^2x series");
+    Label18->SetAccessibleName("f(x) = (e^(2x) − 5e^x) / x^4");
+    for (TLabel* fragment : {Label15, Label11, Label12, Label13, Label14, Label16, Label17})
+        fragment->HideFromScreenReaders();
+}
+
+TLabel* TForm1::ResultLabel(SeriesKind kind) const {
+    return kind == SeriesKind::First ? Label6 : kind == SeriesKind::Second ? Label9 : Label10;
 }
 
 void TForm1::Button1Click(TObject*) {
@@ -39,10 +55,7 @@ void TForm1::Button1Click(TObject*) {
     CalcState.Precision = static_cast<float>(StrToFloat(Edit1->GetText()));
     CalcState.X = static_cast<float>(StrToFloat(Edit2->GetText()));
     EvaluateSeries(CalcState, [this](const SeriesValue& value) {
-        TLabel* label = value.Kind == SeriesKind::First    ? Label6
-                        : value.Kind == SeriesKind::Second ? Label9
-                                                           : Label10;
-        label->SetCaption(ValueLine("Результат:", value.Value));
+        ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "Forms.h"
 
+#include "Accessibility.h"
 #include "Text.h"
 
 #include <QPalette>
@@ -37,7 +38,8 @@ QFont MakeFont(const char* family, int pixelHeight) {
 
 TForm::TForm(const FormDescription& description)
     : AutoSize(description.AutoSize), LabelPalette(LabelColours(description.FontColor)) {
-    if (AutoSize) // the size is the controls' own: offer no maximize button
+    InstallFormAccessibility(); // before anything asks for the form's
+    if (AutoSize)               // the size is the controls' own: offer no maximize button
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                        Qt::WindowCloseButtonHint);

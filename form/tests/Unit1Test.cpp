@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFile>
 #include <QMessageBox>
@@ -26,6 +27,10 @@ QByteArray Record0001And1() {
 
 QString Caption(TLabel* label) {
     return label->text();
+}
+
+QString Accessible(QObject* object, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(object)->text(text);
 }
 
 // Relative luminance, as contrast ratios are defined on it.
@@ -487,18 +492,41 @@ void Unit1Test::keyboard() {
     QVERIFY(f.Messages.empty());
 }
 
+// Screen readers hear each number as shown, with what it is as its
+// description, and the formula as one element.
 void Unit1Test::accessibilityAndCopying() {
     FormFixture f;
-    QCOMPARE(f.Form->Edit1->accessibleName(), QString("Конечную точность расчета"));
-    QCOMPARE(f.Form->Edit2->accessibleName(), QString("Показатель степени"));
-    QVERIFY(!f.Form->Label6->accessibleName().isEmpty());
-    for (TLabel* number : {f.Form->Label1, f.Form->Label2, f.Form->Label3, f.Form->Label6,
-                           f.Form->Label9, f.Form->Label10})
-        QVERIFY(number->textInteractionFlags() & Qt::TextSelectableByMouse);
-
+    TForm1& form = *f.Form;
+    QCOMPARE(Accessible(form.Edit1, QAccessible::Name), QString("Конечную точность расчета"));
+    QCOMPARE(Accessible(form.Edit2, QAccessible::Name), QString("Показатель степени"));
+    QCOMPARE(Accessible(form.Label6, QAccessible::Description), QString("e^2x series"));
     f.Compute("0.001", "1");
-    f.Form->Label6->setSelection(0, int(f.Form->Label6->text().size())); // as a mouse drag does
-    QTest::keyClick(f.Form->Label6, Qt::Key_C, Qt::ControlModifier);
+    f.Click(form.Button2);
+    f.Click(form.Button2);
+    for (TLabel* number :
+         {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10}) {
+        QCOMPARE(Accessible(number, QAccessible::Name), number->text());
+        QVERIFY(!Accessible(number, QAccessible::Description).isEmpty());
+    }
+    QCOMPARE(Accessible(form.Label10, QAccessible::Name), QString("Результат:-6.202274"));
+    QCOMPARE(Accessible(form.Label9, QAccessible::Description), QString("5e^x series"));
+
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QStringList heard;
+    for (int i = 0; i < window->childCount(); ++i)
+        heard << window->child(i)->text(QAccessible::Name);
+    const QString formula = "f(x) = (e^(2x) − 5e^x) / x^4";
+    QCOMPARE(heard.count(formula), 1);
+    for (const char* fragment : {"______________", "e   -", "2x", "5e", "x", "4", "f(x)="})
+        QVERIFY2(!heard.contains(fragment), fragment);
+    for (TLabel* label : form.findChildren<TLabel*>())
+        QVERIFY(label->isVisible()); // still painted
+
+    for (TLabel* number :
+         {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10})
+        QVERIFY(number->textInteractionFlags() & Qt::TextSelectableByMouse);
+    form.Label6->setSelection(0, int(form.Label6->text().size())); // as a mouse drag does
+    QTest::keyClick(form.Label6, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
 }
 
