@@ -3,6 +3,8 @@
 #include "CalcRecord.h"
 #include "Dialogs.h"
 #include "EvaluateSeries.h"
+#include "ResultHint.h"
+#include "SeriesSummary.h"
 #include "StrToFloat.h"
 #include "Unit1Layout.h"
 #include "ValueLine.h"
@@ -24,6 +26,8 @@ TForm1::TForm1() : TForm(Form1Description) {
     SetDefaultButton(Button1);
     for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10})
         number->SetSelectable(true);
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+        ResultLabel(kind)->SetHint(ResultName(kind));
     DescribeForScreenReaders();
 }
 
@@ -32,9 +36,6 @@ TForm1::TForm1() : TForm(Form1Description) {
 void TForm1::DescribeForScreenReaders() {
     Edit1->SetAccessibleName(Label4->Caption());
     Edit2->SetAccessibleName(Label5->Caption());
-    Label6->SetAccessibleDescription("e^2x series");
-    Label9->SetAccessibleDescription("5e^x series");
-    Label10->SetAccessibleDescription("combined value (first − second)·x²");
     Label1->SetAccessibleDescription("recorded precision");
     Label2->SetAccessibleDescription("recorded x");
     Label3->SetAccessibleDescription("recorded value of the e^2x series");
@@ -54,9 +55,13 @@ void TForm1::Button1Click(TObject*) {
     CalcState.Series1 = 1;
     CalcState.Precision = static_cast<float>(StrToFloat(Edit1->GetText()));
     CalcState.X = static_cast<float>(StrToFloat(Edit2->GetText()));
-    EvaluateSeries(CalcState, [this](const SeriesValue& value) {
+    SeriesTracker tracker(CalcState.Precision, CalcState.X);
+    EvaluateSeries(CalcState, [this, &tracker](const SeriesValue& value) {
+        tracker(value);
         ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
     });
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+        ResultLabel(kind)->SetHint(ResultHint(kind, tracker.Summary(kind)));
 }
 
 void TForm1::Button2Click(TObject*) {
