@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "EventDispatch.h"
+#include "FormatSettings.h"
 #include "Forms.h"
 #include "Text.h"
 
@@ -14,6 +15,12 @@ namespace {
 bool IsEnterKey(const QKeyEvent& event) {
     const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
     return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// The keypad's decimal key, which the keymap may give a '.' or a ','.
+bool IsKeypadDecimalKey(const QKeyEvent& event) {
+    const bool decimal = event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma;
+    return decimal && event.modifiers() == Qt::KeypadModifier;
 }
 
 } // namespace
@@ -61,8 +68,13 @@ TEdit::TEdit(QWidget* parent) : TControl(parent) {
     QObject::connect(this, &QLineEdit::textChanged, [this] { CallHandler(OnChange, this); });
 }
 
+// The keypad's decimal key types the separator that numbers are read with.
 // Enter in an input presses the form's default button.
 void TEdit::keyPressEvent(QKeyEvent* event) {
+    if (IsKeypadDecimalKey(*event)) {
+        insert(QString(QChar(FormatSettings.DecimalSeparator)));
+        return;
+    }
     QLineEdit::keyPressEvent(event);
     if (!IsEnterKey(*event))
         return;

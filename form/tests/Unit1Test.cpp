@@ -87,6 +87,8 @@ private slots:
     void disabledButtonDoesNothing();
     void keyboard_data();
     void keyboard();
+    void decimalKey_data();
+    void decimalKey();
     void accessibilityAndCopying();
     void realMessageBox();
 };
@@ -545,6 +547,35 @@ void Unit1Test::keyboard() {
     QTest::keyClick(form.Edit1, Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
     QCOMPARE(form.Button2->text(), QString("Зберегти"));
     QVERIFY(f.Messages.empty());
+}
+
+void Unit1Test::decimalKey_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("keypad '.' types the comma")
+        << ',' << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "1,5";
+    QTest::newRow("keypad ',' types the point")
+        << '.' << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "1.5";
+    QTest::newRow("main '.' stays a point")
+        << ',' << int(Qt::Key_Period) << int(Qt::NoModifier) << "1.5";
+}
+
+// In either input the keypad's decimal key types the decimal separator.
+void Unit1Test::decimalKey() {
+    QFETCH(char, separator);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    FormFixture f;
+    FormatSettings.DecimalSeparator = separator;
+    for (TEdit* input : {f.Form->Edit1, f.Form->Edit2}) {
+        QTest::keyClick(input, Qt::Key_1);
+        QTest::keyClick(input, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(input, Qt::Key_5);
+        QCOMPARE(input->text(), typed);
+    }
 }
 
 // Screen readers hear each number as shown, with what it is as its
