@@ -4,6 +4,7 @@
 #include "Text.h"
 
 #include <QPalette>
+#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -51,6 +52,9 @@ TForm::TForm(const FormDescription& description)
     setAutoFillBackground(true);
     move(description.Left, description.Top);
     resize(description.Width, description.Height);
+    // Ctrl+Q closes the window as its close button does.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    QObject::connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TForm::Place(QWidget* control, const ControlLook& look) {

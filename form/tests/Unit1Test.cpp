@@ -515,7 +515,8 @@ void Unit1Test::keyboard_data() {
         << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
 }
 
-// `key` on Button2 saves, then reads back; Enter in an input always computes.
+// `key` on Button2 saves, then reads back; Enter in an input always computes;
+// Ctrl+Q closes the window.
 void Unit1Test::keyboard() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -547,6 +548,8 @@ void Unit1Test::keyboard() {
     QTest::keyClick(form.Edit1, Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
     QCOMPARE(form.Button2->text(), QString("Зберегти"));
     QVERIFY(f.Messages.empty());
+    QTest::keyClick(form.Edit1, Qt::Key_Q, Qt::ControlModifier); // closes the window
+    QVERIFY(!form.isVisible());
 }
 
 void Unit1Test::decimalKey_data() {
