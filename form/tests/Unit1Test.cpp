@@ -90,6 +90,7 @@ private slots:
     void decimalKey_data();
     void decimalKey();
     void accessibilityAndCopying();
+    void realMessageBox_data();
     void realMessageBox();
 };
 
@@ -124,6 +125,9 @@ void Unit1Test::controlGeometry_data() {
     QTest::newRow("title keeps its place") << "Label7" << QRect(24, 0, 0, 0) << 16;
     QTest::newRow("f(x)= in the large font") << "Label18" << QRect(117, 48, 0, 0) << 19;
     QTest::newRow("read-back value") << "Label3" << QRect(288, 152, 0, 0) << 11;
+    QTest::newRow("first series value") << "Label6" << QRect(0, 72, 0, 0) << 11;
+    QTest::newRow("second series value") << "Label9" << QRect(0, 24, 0, 0) << 11;
+    QTest::newRow("combined value") << "Label10" << QRect(0, 48, 0, 0) << 11;
 }
 
 // Rows with an empty size check the position only: labels size themselves.
@@ -141,43 +145,51 @@ void Unit1Test::controlGeometry() {
 }
 
 void Unit1Test::compute_data() {
-    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("precision");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("combined");
-    QTest::newRow("point") << '.' << "0.001"
-                           << "1"
-                           << "Результат:7.388995"
-                           << "Результат:13.59127"
-                           << "Результат:-6.202274";
-    QTest::newRow("comma") << ',' << "0,001"
-                           << "1"
-                           << "Результат:7,388995"
-                           << "Результат:13,59127"
-                           << "Результат:-6,202274";
-    QTest::newRow("exponent and spaces") << '.' << " 1e-3 "
+    QTest::newRow("point from en_US") << "en_US"
+                                      << "0.001"
+                                      << "1"
+                                      << "Результат:7.388995"
+                                      << "Результат:13.59127"
+                                      << "Результат:-6.202274";
+    QTest::newRow("comma from uk_UA") << "uk_UA"
+                                      << "0,001"
+                                      << "1"
+                                      << "Результат:7,388995"
+                                      << "Результат:13,59127"
+                                      << "Результат:-6,202274";
+    QTest::newRow("exponent and spaces") << "C"
+                                         << " 1e-3 "
                                          << "+1"
                                          << "Результат:7.388995"
                                          << "Результат:13.59127"
                                          << "Результат:-6.202274";
-    QTest::newRow("negative x") << ',' << "0,001"
-                                << "-1"
-                                << "Результат:-1"
-                                << "Результат:0"
-                                << "Результат:-1";
+    QTest::newRow("negative x, comma from ru_RU") << "ru_RU"
+                                                  << "0,001"
+                                                  << "-1"
+                                                  << "Результат:-1"
+                                                  << "Результат:0"
+                                                  << "Результат:-1";
 }
 
+// The window parses and writes numbers with the separator that the
+// application's start-up takes from the locale.
 void Unit1Test::compute() {
-    QFETCH(char, separator);
+    QFETCH(QString, locale);
     QFETCH(QString, precision);
     QFETCH(QString, x);
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, combined);
     FormFixture f;
-    FormatSettings.DecimalSeparator = separator;
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    Application->Initialize();
     for (int press = 0; press < 2; ++press) { // a second press shows the same
         f.Compute(precision, x);
         QCOMPARE(Caption(f.Form->Label6), first);
@@ -619,20 +631,44 @@ void Unit1Test::accessibilityAndCopying() {
     QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
 }
 
+void Unit1Test::realMessageBox_data() {
+    QTest::addColumn<bool>("error");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("an error carries the critical icon")
+        << true << "'x' is not a valid floating point value" << int(QMessageBox::Critical);
+    QTest::newRow("a message carries none")
+        << false << "Файл не вдається відкрити" << int(QMessageBox::NoIcon);
+}
+
 // The real box: modal, carrying the message, and the program goes on after it.
 void Unit1Test::realMessageBox() {
+    QFETCH(bool, error);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
     FormFixture f;
+    if (!error) { // saved, then the file goes: the read shows a message
+        f.Compute("0.001", "1");
+        f.Click(f.Form->Button2);
+        std::filesystem::remove(f.Path());
+    }
     SetMessagePresenter({});
     QString seen;
+    int seenIcon = -1;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box) {
             seen = box->text();
+            seenIcon = box->icon();
             box->button(QMessageBox::Ok)->click();
         }
     });
-    f.Compute("x", "1");
-    QCOMPARE(seen, QString("'x' is not a valid floating point value"));
+    if (error)
+        f.Compute("x", "1");
+    else
+        f.Click(f.Form->Button2);
+    QCOMPARE(seen, text);
+    QCOMPARE(seenIcon, icon);
     f.Compute("0.001", "1");
     QCOMPARE(Caption(f.Form->Label6), QString("Результат:7.388995"));
 }
