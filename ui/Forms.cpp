@@ -18,7 +18,8 @@ static const QColor DisabledText = QColor::fromRgb(0x4A4A4A);
 
 // Labels draw on the form's fixed colour, so their text takes the form's font
 // colour in every state instead of the desktop's, which a dark theme makes
-// light. Selectable labels draw with Text, the others with WindowText.
+// light. A disabled selectable label draws with Text, the others with
+// WindowText.
 static QPalette LabelColours(TColor fontColor) {
     QPalette palette;
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
@@ -40,7 +41,8 @@ QFont MakeFont(const char* family, int pixelHeight) {
 TForm::TForm(const FormDescription& description)
     : AutoSize(description.AutoSize), LabelPalette(LabelColours(description.FontColor)) {
     InstallFormAccessibility(); // before anything asks for the form's
-    if (AutoSize)               // the size is the controls' own: offer no maximize button
+    // With AutoSize the size is the controls' own: no maximize button.
+    if (AutoSize)
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                        Qt::WindowCloseButtonHint);
