@@ -614,8 +614,10 @@ void Unit1Test::accessibilityAndCopying() {
 
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     QStringList heard;
-    for (int i = 0; i < window->childCount(); ++i)
+    for (int i = 0; i < window->childCount(); ++i) {
         heard << window->child(i)->text(QAccessible::Name);
+        QCOMPARE(window->indexOfChild(window->child(i)), i); // as screen readers walk the tree
+    }
     const QString formula = "f(x) = (e^(2x) − 5e^x) / x^4";
     QCOMPARE(heard.count(formula), 1);
     for (const char* fragment : {"______________", "e   -", "2x", "5e", "x", "4", "f(x)="})
