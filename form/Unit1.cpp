@@ -3,6 +3,8 @@
 #include "CalcRecord.h"
 #include "Dialogs.h"
 #include "EvaluateSeries.h"
+#include "ResultHint.h"
+#include "SeriesSummary.h"
 #include "StrToFloat.h"
 #include "Unit1Layout.h"
 #include "ValueLine.h"
@@ -24,11 +26,26 @@ TForm1::TForm1() : TForm(Form1Description) {
     SetDefaultButton(Button1);
     for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10})
         number->SetSelectable(true);
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+        ResultLabel(kind)->SetHint(ResultName(kind));
+    DescribeForScreenReaders();
+}
+
+// Screen readers read the numbers by what the labels show. The formula's
+// fragments read as one element.
+void TForm1::DescribeForScreenReaders() {
     Edit1->SetAccessibleName(Label4->Caption());
     Edit2->SetAccessibleName(Label5->Caption());
-    Label6->SetAccessibleName("e^2x");
-    Label9->SetAccessibleName("5e^x");
-    Label10->SetAccessibleName("f(x)");
+    Label1->SetAccessibleDescription("recorded precision");
+    Label2->SetAccessibleDescription("recorded x");
+    Label3->SetAccessibleDescription("recorded value of the e^2x series");
+    Label18->SetAccessibleName("f(x) = (e^(2x) − 5e^x) / x^4");
+    for (TLabel* fragment : {Label15, Label11, Label12, Label13, Label14, Label16, Label17})
+        fragment->HideFromScreenReaders();
+}
+
+TLabel* TForm1::ResultLabel(SeriesKind kind) const {
+    return kind == SeriesKind::First ? Label6 : kind == SeriesKind::Second ? Label9 : Label10;
 }
 
 void TForm1::Button1Click(TObject*) {
@@ -38,12 +55,13 @@ void TForm1::Button1Click(TObject*) {
     CalcState.Series1 = 1;
     CalcState.Precision = static_cast<float>(StrToFloat(Edit1->GetText()));
     CalcState.X = static_cast<float>(StrToFloat(Edit2->GetText()));
-    EvaluateSeries(CalcState, [this](const SeriesValue& value) {
-        TLabel* label = value.Kind == SeriesKind::First    ? Label6
-                        : value.Kind == SeriesKind::Second ? Label9
-                                                           : Label10;
-        label->SetCaption(ValueLine("Результат:", value.Value));
+    SeriesTracker tracker(CalcState.Precision, CalcState.X);
+    EvaluateSeries(CalcState, [this, &tracker](const SeriesValue& value) {
+        tracker(value);
+        ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
     });
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+        ResultLabel(kind)->SetHint(ResultHint(kind, tracker.Summary(kind)));
 }
 
 void TForm1::Button2Click(TObject*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcState.h"
+#include "EvaluateSeries.h"
 #include "Forms.h"
 
 // The program's one window: two inputs, Compute, Save/Read, the results, the
@@ -38,6 +39,8 @@ public:
     void Edit1Change(TObject* Sender);
 
 private:
+    void DescribeForScreenReaders();
+    TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10
     void SaveRecord();
     void ReadRecord();
     void InputChanged();

@@ -43,6 +43,7 @@ const FormDescription Form1Description = {
     .AutoSize = true,
     .Caption = "Form1",
     .Color = 0xC0DCC0, // clMoneyGreen
+    .FontColor = 0x000000, // clWindowText
     .FontName = "MS Sans Serif",
     .FontHeight = 11,
 };

@@ -22,7 +22,8 @@ char DecimalSeparatorOf(const QLocale& locale) {
 }
 
 void TApplication::Initialize() {
-    FormatSettings.DecimalSeparator = DecimalSeparatorOf(QLocale::system());
+    // The default locale is the system's unless the program sets another.
+    FormatSettings.DecimalSeparator = DecimalSeparatorOf(QLocale());
     // The executable embeds its icon as a resource, as a main icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/application-icon.png")));
 }

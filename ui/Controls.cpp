@@ -1,10 +1,29 @@
 #include "Controls.h"
 
 #include "EventDispatch.h"
+#include "FormatSettings.h"
 #include "Forms.h"
 #include "Text.h"
 
+#include <QKeyEvent>
+
 #include <cmath>
+
+namespace {
+
+// Enter or the keypad's Enter, with no modifier key held.
+bool IsEnterKey(const QKeyEvent& event) {
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// The keypad's decimal key, which the keymap may give a '.' or a ','.
+bool IsKeypadDecimalKey(const QKeyEvent& event) {
+    const bool decimal = event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma;
+    return decimal && event.modifiers() == Qt::KeypadModifier;
+}
+
+} // namespace
 
 template <class Widget> void TControl<Widget>::NotifyBoundsChanged() {
     if (auto* form = dynamic_cast<TForm*>(this->parentWidget()))
@@ -49,6 +68,22 @@ TEdit::TEdit(QWidget* parent) : TControl(parent) {
     QObject::connect(this, &QLineEdit::textChanged, [this] { CallHandler(OnChange, this); });
 }
 
+// The keypad's decimal key types the separator that numbers are read with.
+// Enter in an input presses the form's default button.
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    if (IsKeypadDecimalKey(*event)) {
+        insert(QString(QChar(FormatSettings.DecimalSeparator)));
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+    if (!IsEnterKey(*event))
+        return;
+    if (auto* form = dynamic_cast<TForm*>(parentWidget()); form && form->DefaultButton()) {
+        form->DefaultButton()->Click();
+        event->accept();
+    }
+}
+
 std::string TEdit::GetText() const {
     return FromQString(text());
 }
@@ -60,6 +95,14 @@ void TEdit::SetText(std::string_view text) {
 TButton::TButton(QWidget* parent) : TControl(parent) {
     setAutoDefault(false);
     QObject::connect(this, &QPushButton::clicked, [this] { CallHandler(OnClick, this); });
+}
+
+// Enter presses the focused button, as Space does.
+void TButton::keyPressEvent(QKeyEvent* event) {
+    if (IsEnterKey(*event))
+        Click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 std::string TButton::Caption() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "Classes.h"
 #include "Text.h"
 
@@ -26,8 +27,24 @@ public:
     bool Enabled() const { return this->isEnabled(); }
     void SetEnabled(bool enabled) { this->setEnabled(enabled); }
 
-    // What a screen reader announces for the control.
+    // What a screen reader announces for the control. A label without one is
+    // announced by its caption, and again whenever the caption changes.
     void SetAccessibleName(std::string_view name) { this->setAccessibleName(ToQString(name)); }
+
+    // What a screen reader says the control is, after its name.
+    void SetAccessibleDescription(std::string_view description) {
+        this->setAccessibleDescription(ToQString(description));
+    }
+
+    // A tooltip, which screen readers read as the control's description.
+    void SetHint(std::string_view hint) {
+        const QString text = ToQString(hint);
+        this->setToolTip(text);
+        this->setAccessibleDescription(text);
+    }
+
+    // Painted as always, but left out of what screen readers see of the form.
+    void HideFromScreenReaders() { ::HideFromScreenReaders(this); }
 
 protected:
     void NotifyBoundsChanged();
@@ -57,6 +74,9 @@ public:
     void SetText(std::string_view text);
 
     TNotifyEvent OnChange;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A push button; OnClick runs once for each press while it is enabled.
@@ -71,4 +91,7 @@ public:
     void Click();
 
     TNotifyEvent OnClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,9 +1,10 @@
 #include "Forms.h"
 
+#include "Accessibility.h"
 #include "Text.h"
 
-#include <QKeyEvent>
 #include <QPalette>
+#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -11,6 +12,23 @@
 
 // Stand-ins, in order of preference, for a font family that Linux lacks.
 static const QStringList FallbackFamilies = {"Liberation Sans", "Arimo", "DejaVu Sans"};
+
+// Disabled text: a grey that keeps about 6 : 1 against a light form colour.
+static const QColor DisabledText = QColor::fromRgb(0x4A4A4A);
+
+// Labels draw on the form's fixed colour, so their text takes the form's font
+// colour in every state instead of the desktop's, which a dark theme makes
+// light. A disabled selectable label draws with Text, the others with
+// WindowText.
+static QPalette LabelColours(TColor fontColor) {
+    QPalette palette;
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, QColor::fromRgb(fontColor));
+        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(fontColor));
+        palette.setColor(QPalette::Disabled, role, DisabledText);
+    }
+    return palette;
+}
 
 QFont MakeFont(const char* family, int pixelHeight) {
     QFont font;
@@ -20,7 +38,14 @@ QFont MakeFont(const char* family, int pixelHeight) {
     return font;
 }
 
-TForm::TForm(const FormDescription& description) : AutoSize(description.AutoSize) {
+TForm::TForm(const FormDescription& description)
+    : AutoSize(description.AutoSize), LabelPalette(LabelColours(description.FontColor)) {
+    InstallFormAccessibility(); // before anything asks for the form's
+    // With AutoSize the size is the controls' own: no maximize button.
+    if (AutoSize)
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(description.Caption));
     setFont(MakeFont(description.FontName, description.FontHeight));
     QPalette palette = this->palette();
@@ -29,6 +54,9 @@ TForm::TForm(const FormDescription& description) : AutoSize(description.AutoSize
     setAutoFillBackground(true);
     move(description.Left, description.Top);
     resize(description.Width, description.Height);
+    // Ctrl+Q closes the window as its close button does.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    QObject::connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TForm::Place(QWidget* control, const ControlLook& look) {
@@ -45,6 +73,7 @@ void TForm::Place(QWidget* control, const ControlLook& look) {
 TLabel* TForm::CreateLabel(const ControlLook& look) {
     auto* label = new TLabel(this);
     Place(label, look);
+    label->setPalette(LabelPalette); // inputs and buttons keep the desktop's look
     label->SetCaption(look.Caption);
     return label;
 }
@@ -83,17 +112,9 @@ void TForm::ControlBoundsChanged() {
         return;
     const QRect used = childrenRect();
     const QSize fit(used.x() + used.width(), used.y() + used.height());
-    if (fit != size())
-        resize(fit);
-}
-
-void TForm::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && DefaultButton && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        DefaultButton->Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    // Fixed at the fitted size: the user cannot resize the window.
+    if (fit != size() || fit != minimumSize() || fit != maximumSize())
+        setFixedSize(fit);
 }
 
 void TForm::showEvent(QShowEvent* event) {

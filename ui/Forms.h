@@ -36,6 +36,7 @@ struct FormDescription {
     bool AutoSize; // the client area follows the visible controls
     const char* Caption;
     TColor Color;
+    TColor FontColor;     // the labels' text, whatever the desktop's colours
     const char* FontName; // asked for first; a sans-serif of the same metrics stands in
     int FontHeight;       // pixels
 };
@@ -45,11 +46,13 @@ class TForm : public QWidget, public TObject {
 public:
     explicit TForm(const FormDescription& description);
 
-    // Sizes the client area to the visible controls when AutoSize is on.
+    // Sizes the client area to the visible controls when AutoSize is on, and
+    // fixes the window at that size.
     void ControlBoundsChanged();
 
     // Enter in any input of the form presses this button.
-    void SetDefaultButton(TButton* button) { DefaultButton = button; }
+    void SetDefaultButton(TButton* button) { Default = button; }
+    TButton* DefaultButton() const { return Default; }
 
     // Used by CreateControls: each creates a child control placed as described.
     TLabel* CreateLabel(const ControlLook& look);
@@ -61,15 +64,15 @@ public:
     void ControlsCreated();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void Place(QWidget* control, const ControlLook& look);
 
     bool AutoSize;
+    QPalette LabelPalette; // the form's text colours, on the form's own colour
     QWidget* FirstTabStop = nullptr;
-    TButton* DefaultButton = nullptr;
+    TButton* Default = nullptr;
     bool Shown = false;
 };
 

@@ -1,10 +1,14 @@
 #include "FormFixture.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFile>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -25,6 +29,35 @@ QString Caption(TLabel* label) {
     return label->text();
 }
 
+QString Accessible(QObject* object, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(object)->text(text);
+}
+
+// Relative luminance, as contrast ratios are defined on it.
+double Luminance(QColor colour) {
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+// The contrast ratio of two luminances.
+double Contrast(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// The window refuses other sizes than its own and offers no maximize button.
+bool KeepsItsSize(QWidget& window) {
+    const QSize size = window.size();
+    window.resize(size - QSize(40, 40));
+    const bool refusedSmaller = window.size() == size;
+    window.resize(size + QSize(40, 40));
+    const Qt::WindowFlags flags = window.windowFlags();
+    return refusedSmaller && window.size() == size && (flags & Qt::CustomizeWindowHint) &&
+           !(flags & Qt::WindowMaximizeButtonHint);
+}
+
 } // namespace
 
 class Unit1Test : public QObject {
@@ -38,6 +71,10 @@ private slots:
     void compute();
     void textThatIsNotANumber_data();
     void textThatIsNotANumber();
+    void labelsUnderADarkTheme_data();
+    void labelsUnderADarkTheme();
+    void resultHints_data();
+    void resultHints();
     void zeroXShowsNaN();
     void saveThenRead();
     void readTwice();
@@ -48,8 +85,12 @@ private slots:
     void saveFailures_data();
     void saveFailures();
     void disabledButtonDoesNothing();
+    void keyboard_data();
     void keyboard();
+    void decimalKey_data();
+    void decimalKey();
     void accessibilityAndCopying();
+    void realMessageBox_data();
     void realMessageBox();
 };
 
@@ -84,6 +125,9 @@ void Unit1Test::controlGeometry_data() {
     QTest::newRow("title keeps its place") << "Label7" << QRect(24, 0, 0, 0) << 16;
     QTest::newRow("f(x)= in the large font") << "Label18" << QRect(117, 48, 0, 0) << 19;
     QTest::newRow("read-back value") << "Label3" << QRect(288, 152, 0, 0) << 11;
+    QTest::newRow("first series value") << "Label6" << QRect(0, 72, 0, 0) << 11;
+    QTest::newRow("second series value") << "Label9" << QRect(0, 24, 0, 0) << 11;
+    QTest::newRow("combined value") << "Label10" << QRect(0, 48, 0, 0) << 11;
 }
 
 // Rows with an empty size check the position only: labels size themselves.
@@ -101,43 +145,51 @@ void Unit1Test::controlGeometry() {
 }
 
 void Unit1Test::compute_data() {
-    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("precision");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("combined");
-    QTest::newRow("point") << '.' << "0.001"
-                           << "1"
-                           << "Результат:7.388995"
-                           << "Результат:13.59127"
-                           << "Результат:-6.202274";
-    QTest::newRow("comma") << ',' << "0,001"
-                           << "1"
-                           << "Результат:7,388995"
-                           << "Результат:13,59127"
-                           << "Результат:-6,202274";
-    QTest::newRow("exponent and spaces") << '.' << " 1e-3 "
+    QTest::newRow("point from en_US") << "en_US"
+                                      << "0.001"
+                                      << "1"
+                                      << "Результат:7.388995"
+                                      << "Результат:13.59127"
+                                      << "Результат:-6.202274";
+    QTest::newRow("comma from uk_UA") << "uk_UA"
+                                      << "0,001"
+                                      << "1"
+                                      << "Результат:7,388995"
+                                      << "Результат:13,59127"
+                                      << "Результат:-6,202274";
+    QTest::newRow("exponent and spaces") << "C"
+                                         << " 1e-3 "
                                          << "+1"
                                          << "Результат:7.388995"
                                          << "Результат:13.59127"
                                          << "Результат:-6.202274";
-    QTest::newRow("negative x") << ',' << "0,001"
-                                << "-1"
-                                << "Результат:-1"
-                                << "Результат:0"
-                                << "Результат:-1";
+    QTest::newRow("negative x, comma from ru_RU") << "ru_RU"
+                                                  << "0,001"
+                                                  << "-1"
+                                                  << "Результат:-1"
+                                                  << "Результат:0"
+                                                  << "Результат:-1";
 }
 
+// The window parses and writes numbers with the separator that the
+// application's start-up takes from the locale.
 void Unit1Test::compute() {
-    QFETCH(char, separator);
+    QFETCH(QString, locale);
     QFETCH(QString, precision);
     QFETCH(QString, x);
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, combined);
     FormFixture f;
-    FormatSettings.DecimalSeparator = separator;
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    Application->Initialize();
     for (int press = 0; press < 2; ++press) { // a second press shows the same
         f.Compute(precision, x);
         QCOMPARE(Caption(f.Form->Label6), first);
@@ -204,6 +256,112 @@ void Unit1Test::textThatIsNotANumber() {
     QVERIFY(f.Form->isVisible());
 }
 
+void Unit1Test::labelsUnderADarkTheme_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<double>("minContrast");
+    QTest::newRow("active window: black") << "active" << 12.0;
+    QTest::newRow("another window active: black") << "inactive" << 12.0;
+    QTest::newRow("disabled: a legible grey") << "disabled" << 4.5;
+}
+
+// Under a dark desktop theme every label still paints dark text on the green:
+// its darkest pixel stands out from the green by `minContrast`, and none is
+// lighter than the green. Inputs keep the theme's colours.
+void Unit1Test::labelsUnderADarkTheme() {
+    QFETCH(QString, state);
+    QFETCH(double, minContrast);
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30)); // white text on black inputs
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        dark.setColor(QPalette::Disabled, role, QColor(0x9D, 0x9D, 0x9D));
+    QApplication::setPalette(dark);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    FormFixture f;
+    f.Compute("0.001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    QWidget other;
+    if (state == "active")
+        QVERIFY(QTest::qWaitForWindowActive(f.Form.get()));
+    if (state == "inactive") {
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    const QList<TLabel*> labels = f.Form->findChildren<TLabel*>();
+    for (TLabel* label : labels)
+        label->setEnabled(state != "disabled");
+    const QColor green(0xC0, 0xDC, 0xC0);
+    for (TLabel* label : labels) {
+        if (label->text().isEmpty())
+            continue;
+        const QImage image = f.Form->grab(label->geometry()).toImage();
+        double darkest = 1, lightest = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double luminance = Luminance(image.pixelColor(x, y));
+                darkest = std::min(darkest, luminance);
+                lightest = std::max(lightest, luminance);
+            }
+        const QByteArray name = label->objectName().toUtf8();
+        QVERIFY2(Contrast(darkest, Luminance(green)) >= minContrast, name);
+        QVERIFY2(lightest <= Luminance(green) + 0.01, name);
+    }
+    QCOMPARE(f.Form->Edit1->palette().color(QPalette::Base), dark.color(QPalette::Base));
+}
+
+void Unit1Test::resultHints_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("precision"); // empty: no computation
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("before the first Compute: only the name") << '.' << ""
+                                                             << ""
+                                                             << "Label9"
+                                                             << "5e^x series";
+    QTest::newRow("stopped at the precision, comma separator")
+        << ',' << "0,001"
+        << "1"
+        << "Label6"
+        << "e^2x series\nterms summed: 10\nstopped: its term reached the precision\n"
+           "exact e^(2x) = 7,389056\nshown − exact = -0,00006092834";
+    QTest::newRow("stopped at the 30-term limit")
+        << '.' << "0"
+        << "3"
+        << "Label9"
+        << "5e^x series\nterms summed: 30\nstopped: the 30-term limit\n"
+           "exact 5e^x = 100.4277\nshown − exact = 0.00001161209";
+    QTest::newRow("stopped at a NaN term") << '.' << "0.001"
+                                           << "0"
+                                           << "Label6"
+                                           << "e^2x series\nterms summed: 1\nstopped: a NaN term\n"
+                                              "exact e^(2x) = 1\nshown − exact = NAN";
+    QTest::newRow("combined value from the two exact values")
+        << '.' << "0.001"
+        << "1"
+        << "Label10"
+        << "combined value (first − second)·x²\n"
+           "exact (e^(2x) − 5e^x)·x² = -6.202353\nshown − exact = 0.00007872085";
+}
+
+// A result label's tooltip says what it holds and, after a computation, how
+// the series ended and how far the shown value is from the exact one. Screen
+// readers read the same text as its description.
+void Unit1Test::resultHints() {
+    QFETCH(char, separator);
+    QFETCH(QString, precision);
+    QFETCH(QString, x);
+    QFETCH(QString, label);
+    QFETCH(QString, hint);
+    FormFixture f;
+    FormatSettings.DecimalSeparator = separator;
+    if (!precision.isEmpty())
+        f.Compute(precision, x);
+    auto* result = f.Form->findChild<TLabel*>(label);
+    QCOMPARE(result->toolTip(), hint);
+    QCOMPARE(Accessible(result, QAccessible::Description), hint);
+}
+
 void Unit1Test::zeroXShowsNaN() {
     FormFixture f;
     f.Compute("0.001", "0");
@@ -246,12 +404,19 @@ void Unit1Test::readTwice() {
     QCOMPARE(FileBytes(f.Path()), Record0001And1()); // reading writes nothing
 }
 
+// The window grows for the read-back and shrinks back when it hides.
 void Unit1Test::typingAfterReadBackHidesIt() {
     FormFixture f;
     f.Compute("0.001", "1");
+    const QSize computed = f.Form->size();
+    QVERIFY(KeepsItsSize(*f.Form));
     f.Click(f.Form->Button2);
     f.Click(f.Form->Button2);
+    QVERIFY(f.Form->width() > computed.width());
+    QVERIFY(KeepsItsSize(*f.Form));
     QTest::keyClick(f.Form->Edit2, Qt::Key_Backspace);
+    QCOMPARE(f.Form->size(), computed);
+    QVERIFY(KeepsItsSize(*f.Form));
 
     QVERIFY(!f.Form->Button2->Enabled());
     QVERIFY(!f.Form->Label1->Visible() && !f.Form->Label2->Visible() && !f.Form->Label3->Visible());
@@ -345,12 +510,32 @@ void Unit1Test::saveFailures() {
 
 void Unit1Test::disabledButtonDoesNothing() {
     FormFixture f;
-    f.Click(f.Form->Button2); // disabled at start: nothing happens
+    // Disabled at start: neither a click nor Enter on it does anything, and
+    // Enter does not reach Compute either.
+    f.Click(f.Form->Button2);
+    QTest::keyClick(f.Form->Button2, Qt::Key_Return);
     QVERIFY(!QFile::exists(QString::fromStdString(f.Path())));
     QVERIFY(f.Messages.empty());
 }
 
+void Unit1Test::keyboard_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space presses the focused button") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Enter presses the focused button") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter presses the focused button")
+        << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+// `key` on Button2 saves, then reads back; Enter in an input always computes;
+// Ctrl+Q closes the window.
 void Unit1Test::keyboard() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    const auto press = [&] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+    };
     FormFixture f;
     TForm1& form = *f.Form;
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -365,43 +550,127 @@ void Unit1Test::keyboard() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Button2));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // saves
+    press(); // in the save state: saves
     QCOMPARE(form.Button2->text(), QString("Читати"));
+    press(); // in the read state: reads back
+    QCOMPARE(form.Button2->text(), QString("Читати"));
+    QCOMPARE(Caption(form.Label3), QString("Записане число результат:7.388995"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
     QTest::keyClick(form.Edit1, Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
     QCOMPARE(form.Button2->text(), QString("Зберегти"));
+    QVERIFY(f.Messages.empty());
+    QTest::keyClick(form.Edit1, Qt::Key_Q, Qt::ControlModifier); // closes the window
+    QVERIFY(!form.isVisible());
 }
 
+void Unit1Test::decimalKey_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("keypad '.' types the comma")
+        << ',' << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "1,5";
+    QTest::newRow("keypad ',' types the point")
+        << '.' << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "1.5";
+    QTest::newRow("main '.' stays a point")
+        << ',' << int(Qt::Key_Period) << int(Qt::NoModifier) << "1.5";
+}
+
+// In either input the keypad's decimal key types the decimal separator.
+void Unit1Test::decimalKey() {
+    QFETCH(char, separator);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    FormFixture f;
+    FormatSettings.DecimalSeparator = separator;
+    for (TEdit* input : {f.Form->Edit1, f.Form->Edit2}) {
+        QTest::keyClick(input, Qt::Key_1);
+        QTest::keyClick(input, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(input, Qt::Key_5);
+        QCOMPARE(input->text(), typed);
+    }
+}
+
+// Screen readers hear each number as shown, with what it is as its
+// description, and the formula as one element.
 void Unit1Test::accessibilityAndCopying() {
     FormFixture f;
-    QCOMPARE(f.Form->Edit1->accessibleName(), QString("Конечную точность расчета"));
-    QCOMPARE(f.Form->Edit2->accessibleName(), QString("Показатель степени"));
-    QVERIFY(!f.Form->Label6->accessibleName().isEmpty());
-    for (TLabel* number : {f.Form->Label1, f.Form->Label2, f.Form->Label3, f.Form->Label6,
-                           f.Form->Label9, f.Form->Label10})
-        QVERIFY(number->textInteractionFlags() & Qt::TextSelectableByMouse);
-
+    TForm1& form = *f.Form;
+    QCOMPARE(Accessible(form.Edit1, QAccessible::Name), QString("Конечную точность расчета"));
+    QCOMPARE(Accessible(form.Edit2, QAccessible::Name), QString("Показатель степени"));
+    QCOMPARE(Accessible(form.Label6, QAccessible::Description), QString("e^2x series"));
     f.Compute("0.001", "1");
-    f.Form->Label6->setSelection(0, int(f.Form->Label6->text().size())); // as a mouse drag does
-    QTest::keyClick(f.Form->Label6, Qt::Key_C, Qt::ControlModifier);
+    f.Click(form.Button2);
+    f.Click(form.Button2);
+    for (TLabel* number :
+         {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10}) {
+        QCOMPARE(Accessible(number, QAccessible::Name), number->text());
+        QVERIFY(!Accessible(number, QAccessible::Description).isEmpty());
+    }
+    QCOMPARE(Accessible(form.Label10, QAccessible::Name), QString("Результат:-6.202274"));
+    QVERIFY(Accessible(form.Label9, QAccessible::Description).startsWith("5e^x series\n"));
+
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QStringList heard;
+    for (int i = 0; i < window->childCount(); ++i) {
+        heard << window->child(i)->text(QAccessible::Name);
+        QCOMPARE(window->indexOfChild(window->child(i)), i); // as screen readers walk the tree
+    }
+    const QString formula = "f(x) = (e^(2x) − 5e^x) / x^4";
+    QCOMPARE(heard.count(formula), 1);
+    for (const char* fragment : {"______________", "e   -", "2x", "5e", "x", "4", "f(x)="})
+        QVERIFY2(!heard.contains(fragment), fragment);
+    for (TLabel* label : form.findChildren<TLabel*>())
+        QVERIFY(label->isVisible()); // still painted
+
+    for (TLabel* number :
+         {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10})
+        QVERIFY(number->textInteractionFlags() & Qt::TextSelectableByMouse);
+    form.Label6->setSelection(0, int(form.Label6->text().size())); // as a mouse drag does
+    QTest::keyClick(form.Label6, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
+}
+
+void Unit1Test::realMessageBox_data() {
+    QTest::addColumn<bool>("error");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("an error carries the critical icon")
+        << true << "'x' is not a valid floating point value" << int(QMessageBox::Critical);
+    QTest::newRow("a message carries none")
+        << false << "Файл не вдається відкрити" << int(QMessageBox::NoIcon);
 }
 
 // The real box: modal, carrying the message, and the program goes on after it.
 void Unit1Test::realMessageBox() {
+    QFETCH(bool, error);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
     FormFixture f;
+    if (!error) { // saved, then the file goes: the read shows a message
+        f.Compute("0.001", "1");
+        f.Click(f.Form->Button2);
+        std::filesystem::remove(f.Path());
+    }
     SetMessagePresenter({});
     QString seen;
+    int seenIcon = -1;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box) {
             seen = box->text();
+            seenIcon = box->icon();
             box->button(QMessageBox::Ok)->click();
         }
     });
-    f.Compute("x", "1");
-    QCOMPARE(seen, QString("'x' is not a valid floating point value"));
+    if (error)
+        f.Compute("x", "1");
+    else
+        f.Click(f.Form->Button2);
+    QCOMPARE(seen, text);
+    QCOMPARE(seenIcon, icon);
     f.Compute("0.001", "1");
     QCOMPARE(Caption(f.Form->Label6), QString("Результат:7.388995"));
 }

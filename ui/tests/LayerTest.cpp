@@ -28,7 +28,7 @@ public:
     std::vector<Recorded> Messages;
 };
 
-const FormDescription PlainForm = {10, 10, 200, 100, true, "Test", 0xFFFFFF, "Sans", 11};
+const FormDescription PlainForm = {10, 10, 200, 100, true, "Test", 0xFFFFFF, 0x000000, "Sans", 11};
 
 // A form with one of each control, built from a table.
 class SmallForm : public TForm {
