@@ -56,7 +56,6 @@ public:
 
     // One rounding to single, as the x87 stores a value.
     explicit operator float() const noexcept;
-    explicit operator double() const noexcept { return mpfr_get_d(Value, MPFR_RNDN); }
     explicit operator long double() const noexcept { return mpfr_get_ld(Value, MPFR_RNDN); }
 
     mpfr_srcptr Get() const noexcept { return Value; }
