@@ -3,6 +3,7 @@
 #include "CalcState.h"
 #include "Extended.h"
 
+#include <cmath>
 #include <concepts>
 
 enum class SeriesKind {
@@ -11,12 +12,23 @@ enum class SeriesKind {
     Combined // (first - second) / x * x * x * x
 };
 
-// One value handed over by the evaluator.
+// Whether a series goes on after an iteration, and if not, why it stopped.
+enum class SeriesStop {
+    GoesOn,
+    ReachedPrecision, // its term was at or below the precision
+    NaNTerm,          // its term was NaN, which compares as "at or below"
+    IterationLimit    // it summed 30 terms, the last still above the precision
+};
+
+// One value handed over by the evaluator, with the facts behind it.
 struct SeriesValue {
     SeriesKind Kind;
-    int Iteration; // n, from 1; 0 for the combined value
-    float Term;    // the n-th term as the stop test sees it; 0 for the combined value
-    float Value;   // running value of the series, or the combined value
+    int Iteration;   // n, from 1; 0 for the combined value
+    float Term;      // the n-th term as the stop test sees it; 0 for the combined value
+    float Value;     // running value of the series, or the combined value
+    SeriesStop Stop; // the stop test's verdict after this iteration; GoesOn for the combined value
+    float Numerator; // x(2x)^n or x^(n+1) as stored; 0 for the combined value
+    float Factorial; // n! as stored; 0 for the combined value
 };
 
 template <typename F>
@@ -24,10 +36,13 @@ concept SeriesReceiver = std::invocable<F&, const SeriesValue&>;
 
 inline constexpr float IterationLimit = 30;
 
-// A series goes on while its term is above the precision. An unordered
+// The stop test, the one place that decides. A series goes on while its term
+// is above the precision and fewer than 30 terms are summed. An unordered
 // comparison counts as "less or equal", so a NaN term ends the series.
-inline bool SeriesGoesOn(float counter, float lastTerm, float precision) {
-    return counter <= IterationLimit && lastTerm > precision;
+inline SeriesStop StopTest(float counter, float lastTerm, float precision) {
+    if (!(lastTerm > precision))
+        return std::isnan(lastTerm) ? SeriesStop::NaNTerm : SeriesStop::ReachedPrecision;
+    return counter <= IterationLimit ? SeriesStop::GoesOn : SeriesStop::IterationLimit;
 }
 
 // Sums both series term by term in single precision with intermediates in
@@ -51,6 +66,7 @@ void EvaluateSeriesIn(TCalcState& state, Receiver&& receiver) {
     const float X = state.X;
     const float Precision = state.Precision;
     float LastTerm;
+    SeriesStop Stop;
 
     float Counter1 = One;
     float Numerator1 = X;
@@ -66,8 +82,10 @@ void EvaluateSeriesIn(TCalcState& state, Receiver&& receiver) {
         PartialSum1 = Store(E(Numerator1) / (E(X) * E(Factorial1)) + E(PartialSum1));
         state.Series1 = Store(E(PartialSum1) + E(One));
         LastTerm = Store(E(Numerator1) / (E(X) * E(Factorial1)));
-        receiver(SeriesValue{SeriesKind::First, static_cast<int>(Index1), LastTerm, state.Series1});
-    } while (SeriesGoesOn(Counter1, LastTerm, Precision));
+        Stop = StopTest(Counter1, LastTerm, Precision);
+        receiver(SeriesValue{SeriesKind::First, static_cast<int>(Index1), LastTerm, state.Series1,
+                             Stop, Numerator1, Factorial1});
+    } while (Stop == SeriesStop::GoesOn);
 
     float Counter2 = One;
     float Numerator2 = X;
@@ -82,11 +100,13 @@ void EvaluateSeriesIn(TCalcState& state, Receiver&& receiver) {
         PartialSum2 = Store(E(Numerator2) / (E(X) * E(Factorial2)) + E(PartialSum2));
         Series2 = Store((E(PartialSum2) + E(One)) * E(Five));
         LastTerm = Store(E(Numerator2) / (E(X) * E(Factorial2)));
-        receiver(SeriesValue{SeriesKind::Second, static_cast<int>(Index2), LastTerm, Series2});
-    } while (SeriesGoesOn(Counter2, LastTerm, Precision));
+        Stop = StopTest(Counter2, LastTerm, Precision);
+        receiver(SeriesValue{SeriesKind::Second, static_cast<int>(Index2), LastTerm, Series2, Stop,
+                             Numerator2, Factorial2});
+    } while (Stop == SeriesStop::GoesOn);
 
     const float FinalValue = Store((E(state.Series1) - E(Series2)) / E(X) * E(X) * E(X) * E(X));
-    receiver(SeriesValue{SeriesKind::Combined, 0, 0, FinalValue});
+    receiver(SeriesValue{SeriesKind::Combined, 0, 0, FinalValue, SeriesStop::GoesOn, 0, 0});
 }
 
 // The evaluator the program uses: intermediates in this build's Extended.

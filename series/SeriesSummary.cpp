@@ -10,6 +10,8 @@ std::string_view StopReasonText(SeriesStop stop) {
         return "the 30-term limit";
     case SeriesStop::NaNTerm:
         return "a NaN term";
+    case SeriesStop::GoesOn:
+        break;
     }
     return {};
 }
@@ -34,14 +36,8 @@ SeriesSummary SeriesTracker::Summary(SeriesKind kind) const {
     summary.Iterations = last.Iteration;
     summary.LastTerm = last.Term;
     summary.Value = last.Value;
-    // The evaluator's own stop test decides: a term that is not above the
-    // precision (NaN included) ended the series, otherwise the limit did.
-    if (std::isnan(last.Term))
-        summary.Stop = SeriesStop::NaNTerm;
-    else if (!(last.Term > Precision))
-        summary.Stop = SeriesStop::ReachedPrecision;
-    else
-        summary.Stop = SeriesStop::IterationLimit;
+    summary.Stop = last.Stop;
+    summary.Precision = Precision;
     summary.Exact = ExactValue(kind, X);
     summary.Difference = double{last.Value} - summary.Exact;
     return summary;

@@ -4,13 +4,6 @@
 
 #include <string_view>
 
-// Why a series stopped summing.
-enum class SeriesStop {
-    ReachedPrecision, // its last term was at or below the precision
-    IterationLimit,   // it summed 30 terms, all above the precision
-    NaNTerm           // its last term was NaN
-};
-
 // "its term reached the precision", "the 30-term limit", "a NaN term".
 std::string_view StopReasonText(SeriesStop stop);
 
@@ -23,9 +16,10 @@ struct SeriesSummary {
     int Iterations = 0; // terms summed; 0 for the combined value
     float LastTerm = 0; // the term the stop test saw last; 0 for the combined value
     float Value = 0;    // the last value handed over
-    SeriesStop Stop = SeriesStop::ReachedPrecision; // meaningful for the two series only
-    double Exact = 0;                               // ExactValue for this kind and x
-    double Difference = 0;                          // Value - Exact
+    SeriesStop Stop = SeriesStop::GoesOn; // the evaluator's verdict; GoesOn for the combined value
+    float Precision = 0;                  // what the terms were compared with
+    double Exact = 0;                     // ExactValue for this kind and x
+    double Difference = 0;                // Value - Exact
 };
 
 // Follows one run of the evaluator: hand it every value the evaluator hands
@@ -41,7 +35,7 @@ public:
 private:
     float Precision;
     float X;
-    SeriesValue Last[3] = {{SeriesKind::First, 0, 0, 0},
-                           {SeriesKind::Second, 0, 0, 0},
-                           {SeriesKind::Combined, 0, 0, 0}};
+    SeriesValue Last[3] = {{SeriesKind::First, 0, 0, 0, SeriesStop::GoesOn, 0, 0},
+                           {SeriesKind::Second, 0, 0, 0, SeriesStop::GoesOn, 0, 0},
+                           {SeriesKind::Combined, 0, 0, 0, SeriesStop::GoesOn, 0, 0}};
 };

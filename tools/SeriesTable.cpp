@@ -3,13 +3,11 @@
 #include "EvaluateSeries.h"
 #include "Exception.h"
 #include "FloatToStrF.h"
+#include "SeriesCsv.h"
 #include "SeriesSummary.h"
 #include "StrToFloat.h"
 
-#include <bit>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
+#include <cstdio>
 #include <iomanip>
 #include <string>
 #include <vector>
@@ -61,24 +59,6 @@ The exit status is 0, or 2 for a bad argument.
 // As the window shows a value.
 std::string Shown(float value) {
     return FloatToStrF(value, ffGeneral, 7, 2, PointSettings);
-}
-
-// The shortest text that reads back to the same single.
-std::string Exact(float value) {
-    if (std::isnan(value))
-        return "nan";
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
-
-// The single's bits as 8 hex digits, sign and NaN payload included, so that
-// two machines' outputs compare with diff.
-std::string Bits(float value) {
-    char text[9];
-    std::snprintf(text, sizeof text, "%08X",
-                  static_cast<unsigned>(std::bit_cast<std::uint32_t>(value)));
-    return text;
 }
 
 enum class Action { Table, Help, Version };
@@ -134,19 +114,6 @@ std::vector<SeriesValue> Evaluate(const Options& options) {
     return values;
 }
 
-void PrintCsv(const std::vector<SeriesValue>& values, std::ostream& out) {
-    // The first five columns are read by other programs: new ones go after them.
-    out << "series,iteration,term,value,shown,bits\n";
-    for (const SeriesValue& v : values) {
-        if (v.Kind == SeriesKind::Combined)
-            out << "final,,,";
-        else
-            out << (v.Kind == SeriesKind::First ? "1," : "2,") << v.Iteration << ','
-                << Exact(v.Term) << ',';
-        out << Exact(v.Value) << ',' << Shown(v.Value) << ',' << Bits(v.Value) << '\n';
-    }
-}
-
 void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tracker,
                  SeriesKind kind, std::string_view title, std::ostream& out) {
     out << title << '\n'
@@ -194,7 +161,7 @@ int RunSeriesTable(std::span<const std::string_view> args, std::ostream& out, st
     }
     const std::vector<SeriesValue> values = Evaluate(options);
     if (options.Csv)
-        PrintCsv(values, out);
+        out << SeriesCsv(values);
     else
         PrintTable(options, values, out);
     return 0;
