@@ -56,8 +56,10 @@ void TForm1::Button1Click(TObject*) {
     CalcState.Precision = static_cast<float>(StrToFloat(Edit1->GetText()));
     CalcState.X = static_cast<float>(StrToFloat(Edit2->GetText()));
     SeriesTracker tracker(CalcState.Precision, CalcState.X);
+    Run.clear();
     EvaluateSeries(CalcState, [this, &tracker](const SeriesValue& value) {
         tracker(value);
+        Run.push_back(value);
         ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
     });
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})

@@ -4,6 +4,8 @@
 #include "EvaluateSeries.h"
 #include "Forms.h"
 
+#include <vector>
+
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
 class TForm1 : public TForm {
@@ -38,7 +40,12 @@ public:
     void Edit2Change(TObject* Sender);
     void Edit1Change(TObject* Sender);
 
+    // Every value the last Compute handed over, in order.
+    const std::vector<SeriesValue>& LastRun() const { return Run; }
+
 private:
+    std::vector<SeriesValue> Run;
+
     void DescribeForScreenReaders();
     TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10
     void SaveRecord();
