@@ -10,7 +10,8 @@ if(NOT result EQUAL 0)
 endif()
 set(files bin/series-calc bin/series-table share/applications/${ID}.desktop
           share/metainfo/${ID}.metainfo.xml share/icons/hicolor/scalable/apps/${ID}.svg
-          share/man/man1/series-calc.1.gz share/man/man1/series-table.1.gz)
+          share/man/man1/series-calc.1.gz share/man/man1/series-table.1.gz
+          share/man/uk/man1/series-calc.1.gz share/man/ru/man1/series-calc.1.gz)
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND files share/icons/hicolor/${size}x${size}/apps/${ID}.png)
 endforeach()

@@ -36,9 +36,9 @@ TForm1::TForm1() : TForm(Form1Description) {
 void TForm1::DescribeForScreenReaders() {
     Edit1->SetAccessibleName(Label4->Caption());
     Edit2->SetAccessibleName(Label5->Caption());
-    Label1->SetAccessibleDescription("recorded precision");
-    Label2->SetAccessibleDescription("recorded x");
-    Label3->SetAccessibleDescription("recorded value of the e^2x series");
+    Label1->SetAccessibleDescription(FromQString(tr("recorded precision")));
+    Label2->SetAccessibleDescription(FromQString(tr("recorded x")));
+    Label3->SetAccessibleDescription(FromQString(tr("recorded value of the e^2x series")));
     Label18->SetAccessibleName("f(x) = (e^(2x) − 5e^x) / x^4");
     for (TLabel* fragment : {Label15, Label11, Label12, Label13, Label14, Label16, Label17})
         fragment->HideFromScreenReaders();

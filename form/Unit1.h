@@ -4,11 +4,15 @@
 #include "EvaluateSeries.h"
 #include "Forms.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
 class TForm1 : public TForm {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
 public:
     TForm1();
 

@@ -7,11 +7,15 @@
 set -euo pipefail
 
 # Compiler, CMake, Qt and the fonts the window's layout is measured with:
-# building and running the programs, and their man pages.
+# building and running the programs, and their man pages. lrelease compiles
+# the translations (qt6-l10n-tools; qt6-tools-dev has its CMake functions);
+# Qt's own translations word the inputs' context menu, and the window tests
+# read them.
 packages_build=(
     cmake ninja-build g++
     libmpfr-dev
     qt6-base-dev libgl-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-liberation2
     help2man
 )

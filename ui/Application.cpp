@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "FormatSettings.h"
 #include "Forms.h"
+#include "Translations.h"
 
 #include <QIcon>
 
@@ -24,6 +25,7 @@ char DecimalSeparatorOf(const QLocale& locale) {
 void TApplication::Initialize() {
     // The default locale is the system's unless the program sets another.
     FormatSettings.DecimalSeparator = DecimalSeparatorOf(QLocale());
+    LoadTranslations(QLocale());
     // The executable embeds its icon as a resource, as a main icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/application-icon.png")));
 }

@@ -18,9 +18,9 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    // Takes the user's decimal separator from the default locale (the
-    // system's, unless the program sets another) and sets the application's
-    // name and icon.
+    // Takes the user's decimal separator and language from the default locale
+    // (the system's, unless the program sets another) and sets the
+    // application's icon.
     void Initialize();
 
     // Creates a form, stores it in `*reference`; the first form created is the

@@ -1,8 +1,10 @@
 #include "FormFixture.h"
+#include "Translations.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTimer>
@@ -58,6 +60,41 @@ bool KeepsItsSize(QWidget& window) {
            !(flags & Qt::WindowMaximizeButtonHint);
 }
 
+// Start-up with the default locale set to `name`: its separator and language.
+auto StartUpIn(const QString& name) {
+    QLocale::setDefault(QLocale(name));
+    Application->Initialize();
+    return qScopeGuard([] {
+        QLocale::setDefault(QLocale::system());
+        LoadTranslations(QLocale::c());
+    });
+}
+
+// Every text a session shows, from start-up through a failed parse, a failed
+// save, a save, a read-back and a failed read, then its messages.
+QStringList SessionTexts() {
+    FormFixture f;
+    QStringList texts = {f.Form->windowTitle(), Accessible(f.Form->Label18, QAccessible::Name)};
+    const auto captions = [&] {
+        for (QWidget* control : f.Form->findChildren<QWidget*>())
+            texts << control->property("text").toString();
+    };
+    captions();
+    f.Compute("x", "1");
+    std::filesystem::create_directory(f.Path());
+    f.Click(f.Form->Button2);
+    captions();
+    std::filesystem::remove(f.Path());
+    f.Compute("0.001", "1");
+    for (int press = 0; press < 2; ++press, captions())
+        f.Click(f.Form->Button2);
+    std::filesystem::remove(f.Path());
+    f.Click(f.Form->Button2);
+    for (const FormFixture::Message& message : f.Messages)
+        texts << QString::fromStdString(message.Text);
+    return texts;
+}
+
 } // namespace
 
 class Unit1Test : public QObject {
@@ -92,6 +129,8 @@ private slots:
     void accessibilityAndCopying();
     void realMessageBox_data();
     void realMessageBox();
+    void languages_data();
+    void languages();
 };
 
 void Unit1Test::startUpState() {
@@ -187,9 +226,7 @@ void Unit1Test::compute() {
     QFETCH(QString, second);
     QFETCH(QString, combined);
     FormFixture f;
-    QLocale::setDefault(QLocale(locale));
-    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
-    Application->Initialize();
+    const auto restore = StartUpIn(locale);
     for (int press = 0; press < 2; ++press) { // a second press shows the same
         f.Compute(precision, x);
         QCOMPARE(Caption(f.Form->Label6), first);
@@ -673,6 +710,33 @@ void Unit1Test::realMessageBox() {
     QCOMPARE(seenIcon, icon);
     f.Compute("0.001", "1");
     QCOMPARE(Caption(f.Form->Label6), QString("Результат:7.388995"));
+}
+
+void Unit1Test::languages_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("recorded"); // a description the program adds
+    QTest::addColumn<QString>("undo");     // Qt's own, in an input's context menu
+    // clang-format off
+    QTest::newRow("Ukrainian") << "uk_UA" << "записана точність" << "&Повернути";
+    QTest::newRow("Russian") << "ru_RU" << "записанная точность" << "&Отменить действие";
+    QTest::newRow("English") << "en_US" << "recorded precision" << "&Undo";
+    QTest::newRow("German, not translated: English") << "de_DE" << "recorded precision" << "&Undo";
+    // clang-format on
+}
+
+// The window's captions and messages are the same in every language, the C
+// locale's included; what the program adds, and Qt's own texts, follow it.
+void Unit1Test::languages() {
+    QFETCH(QString, locale);
+    QFETCH(QString, recorded);
+    QFETCH(QString, undo);
+    const QStringList untranslated = SessionTexts();
+    const auto restore = StartUpIn(locale);
+    QCOMPARE(SessionTexts(), untranslated);
+    FormFixture f;
+    QCOMPARE(Accessible(f.Form->Label1, QAccessible::Description), recorded);
+    const std::unique_ptr<QMenu> menu(f.Form->Edit1->createStandardContextMenu());
+    QVERIFY(menu->actions().first()->text().startsWith(undo));
 }
 
 FORM_TEST_MAIN(Unit1Test)

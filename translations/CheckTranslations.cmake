@@ -1,0 +1,41 @@
+cmake_minimum_required(VERSION 3.25)
+# Checks the .ts files in TS_DIR: every entry is translated, and lupdate over
+# the sources listed in SOURCES, run on a copy in WORK, finds no text that a
+# file lacks and none that the sources no longer have.
+
+function(check_finished file what)
+    file(READ "${file}" text)
+    foreach(type unfinished obsolete vanished)
+        string(FIND "${text}" "type=\"${type}\"" at)
+        if(at GREATER -1)
+            string(SUBSTRING "${text}" 0 ${at} before)
+            string(FIND "${before}" "<source>" start REVERSE)
+            string(SUBSTRING "${before}" ${start} -1 entry)
+            string(REGEX REPLACE "<source>([^<]*)</source>.*" "\\1" source "${entry}")
+            message(SEND_ERROR "${what}: \"${source}\" is ${type}")
+        endif()
+    endforeach()
+endfunction()
+
+file(GLOB files "${TS_DIR}/*.ts")
+if(NOT files)
+    message(FATAL_ERROR "no .ts files in ${TS_DIR}")
+endif()
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+foreach(ts IN LISTS files)
+    get_filename_component(name "${ts}" NAME)
+    check_finished("${ts}" "${name}")
+    file(COPY "${ts}" DESTINATION "${WORK}")
+    set(only)
+    if(name MATCHES "_en\\.ts$")
+        set(only -pluralonly)
+    endif()
+    execute_process(COMMAND "${LUPDATE}" -source-language en -locations none ${only}
+                            "@${SOURCES}" -ts "${WORK}/${name}"
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "lupdate failed on ${name}: ${output}")
+    endif()
+    check_finished("${WORK}/${name}" "${name} after lupdate (run the update_translations target)")
+endforeach()
