@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -285,7 +286,18 @@ TEST_F(CalcFileTest, DirectoryNamedLikeTheFileIsNeitherLoadedNorWritten) {
     EXPECT_TRUE(fs::is_empty(CalcFileName));
 }
 
-TEST_F(CalcFileTest, SaveToFullDeviceFailsToWrite) {
+TEST_F(CalcFileTest, SaveThatCannotWriteAllTwentyBytesFailsToWrite) {
+    // A file size limit of 10 bytes: write() stores 10 and reports no error.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit previous = limit;
+    limit.rlim_cur = 10;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const SaveResult shortWrite = SaveCalcRecord(SampleState);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_EQ(shortWrite, SaveResult::WriteFailed);
+    fs::remove(CalcFileName);
+
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full on this system";
     }
