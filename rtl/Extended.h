@@ -15,5 +15,6 @@ using Extended = SoftExtended;
 using Extended = long double;
 #endif
 #ifdef SERIES_CALC_SOFT_EXTENDED
+#include "SoftExtended.h"
 static_assert(std::is_same_v<Extended, SoftExtended>, "the soft-extended build must use MPFR");
 #endif
