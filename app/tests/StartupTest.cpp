@@ -1,5 +1,5 @@
 // The program's own start-up under uk_UA: once the window is up, a computation
-// writes decimal commas and Qt knows the desktop entry.
+// writes decimal commas, and Qt knows the desktop entry.
 #include "SeriesCalcMain.h"
 #include "Unit1.h"
 
@@ -7,35 +7,22 @@
 #include <QLocale>
 #include <QTimer>
 
-#include <cstdio>
+static bool passed = false;
 
-namespace {
-
-int failures = 0;
-
-void Expect(bool ok, const char* what) {
-    if (!ok) {
-        ++failures;
-        std::fprintf(stderr, "FAIL: %s\n", what);
-    }
-}
-
-void CheckOnceRunning() {
+static void CheckOnceRunning() {
     QLocale::setDefault(QLocale("uk_UA"));
     QTimer::singleShot(0, [] {
         Form1->Edit1->setText("1e-3"); // read alike with either separator
         Form1->Edit2->setText("1");
         Form1->Button1->click();
-        Expect(Form1->Label6->text() == "Результат:7,388995", "the decimal comma of uk_UA");
-        Expect(QGuiApplication::desktopFileName() == SERIES_CALC_APP_ID, "the desktop file name");
+        qInfo() << Form1->Label6->text() << QGuiApplication::desktopFileName();
+        passed = Form1->Label6->text() == "Результат:7,388995" &&
+                 QGuiApplication::desktopFileName() == SERIES_CALC_APP_ID;
         QGuiApplication::quit();
     });
 }
-
-} // namespace
-
 Q_COREAPP_STARTUP_FUNCTION(CheckOnceRunning)
 
 int main(int argc, char** argv) {
-    return RunSeriesCalc(argc, argv) != 0 || failures > 0;
+    return RunSeriesCalc(argc, argv) != 0 || !passed;
 }

@@ -287,12 +287,10 @@ TEST_F(CalcFileTest, DirectoryNamedLikeTheFileIsNeitherLoadedNorWritten) {
 }
 
 TEST_F(CalcFileTest, SaveThatCannotWriteAllTwentyBytesFailsToWrite) {
-    // A file size limit of 10 bytes: write() stores 10 and reports no error.
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit previous = limit;
-    limit.rlim_cur = 10;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit tenBytes{10, previous.rlim_max}; // write() stores 10 and reports no error
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tenBytes), 0);
     const SaveResult shortWrite = SaveCalcRecord(SampleState);
     setrlimit(RLIMIT_FSIZE, &previous);
     EXPECT_EQ(shortWrite, SaveResult::WriteFailed);
