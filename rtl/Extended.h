@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cfloat>
+#include <type_traits>
 
 // The type that carries intermediate results of one assignment before they are
 // rounded to single: the x87's extended format, with a 64-bit significand.
@@ -12,4 +13,8 @@
 using Extended = SoftExtended;
 #else
 using Extended = long double;
+#endif
+#ifdef SERIES_CALC_SOFT_EXTENDED
+#include "SoftExtended.h"
+static_assert(std::is_same_v<Extended, SoftExtended>, "the soft-extended build must use MPFR");
 #endif

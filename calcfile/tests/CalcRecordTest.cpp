@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -285,7 +286,16 @@ TEST_F(CalcFileTest, DirectoryNamedLikeTheFileIsNeitherLoadedNorWritten) {
     EXPECT_TRUE(fs::is_empty(CalcFileName));
 }
 
-TEST_F(CalcFileTest, SaveToFullDeviceFailsToWrite) {
+TEST_F(CalcFileTest, SaveThatCannotWriteAllTwentyBytesFailsToWrite) {
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit tenBytes{10, previous.rlim_max}; // write() stores 10 and reports no error
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tenBytes), 0);
+    const SaveResult shortWrite = SaveCalcRecord(SampleState);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_EQ(shortWrite, SaveResult::WriteFailed);
+    fs::remove(CalcFileName);
+
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full on this system";
     }

@@ -163,6 +163,8 @@ void Unit1Test::controlGeometry_data() {
     QTest::newRow("save/read button") << "Button2" << QRect(272, 184, 75, 25) << 11;
     QTest::newRow("title keeps its place") << "Label7" << QRect(24, 0, 0, 0) << 16;
     QTest::newRow("f(x)= in the large font") << "Label18" << QRect(117, 48, 0, 0) << 19;
+    QTest::newRow("read-back precision") << "Label1" << QRect(288, 104, 0, 0) << 11;
+    QTest::newRow("read-back x") << "Label2" << QRect(288, 128, 0, 0) << 11;
     QTest::newRow("read-back value") << "Label3" << QRect(288, 152, 0, 0) << 11;
     QTest::newRow("first series value") << "Label6" << QRect(0, 72, 0, 0) << 11;
     QTest::newRow("second series value") << "Label9" << QRect(0, 24, 0, 0) << 11;
@@ -655,6 +657,7 @@ void Unit1Test::accessibilityAndCopying() {
         heard << window->child(i)->text(QAccessible::Name);
         QCOMPARE(window->indexOfChild(window->child(i)), i); // as screen readers walk the tree
     }
+    QVERIFY(!window->child(window->childCount()));
     const QString formula = "f(x) = (e^(2x) − 5e^x) / x^4";
     QCOMPARE(heard.count(formula), 1);
     for (const char* fragment : {"______________", "e   -", "2x", "5e", "x", "4", "f(x)="})
@@ -668,6 +671,8 @@ void Unit1Test::accessibilityAndCopying() {
     form.Label6->setSelection(0, int(form.Label6->text().size())); // as a mouse drag does
     QTest::keyClick(form.Label6, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
+    f.Type(form.Edit2, "0"); // hides the three read-back labels
+    QCOMPARE(window->childCount(), heard.size() - 3);
 }
 
 void Unit1Test::realMessageBox_data() {

@@ -63,6 +63,8 @@ const std::vector<AcceptedRow> kAccepted = {
     {"BelowTheRangeIsZero", "1e-5000", 0.0L},
     {"BelowTheRangeKeepsItsSign", "-1e-99999999999999999999999", -0.0L},
     {"RoundsToTheNearestSubnormal", "5e-4951", 0x1p-16445L},
+    // Rounded to 64 bits first, this would land on the tie between 10 and 11 times the smallest.
+    {"SubnormalJustAboveATieRoundsOnce", "3.8274595084765983327e-4950", 0x1.6p-16442L},
     {"InexactTenthRoundedToNearest", "0.1", 0.1L},
     {"ThirtyDigitsRoundedOnce", "123456789012345678901234567890",
      123456789012345678901234567890.0L},

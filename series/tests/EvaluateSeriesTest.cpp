@@ -81,7 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedRow{"MinusOneStopsAtOnce", -1, 0.001f, 1, 1, "-1", "0", "-1"},
         WorkedRow{"TenthAtHundredth", 0.1f, 0.01f, 3, 2, "1.221333", "5.525", "-0.04303667"},
         WorkedRow{"ThreeAtZeroRunsTheCap", 3, 0, 30, 30, "403.4287", "100.4277", "2727.01"},
-        WorkedRow{"FiveCountsThe30thTerm", 5, 0.005f, 30, 17, "22026.46", "742.0618", "532110.1"}),
+        WorkedRow{"FiveCountsThe30thTerm", 5, 0.005f, 30, 17, "22026.46", "742.0618", "532110.1"},
+        // 2^9/9! rounds down to the precision: the single term stops, the unrounded one would not.
+        WorkedRow{"NinthTermRoundedToThePrecisionStops", 1, 512.0f / 362880, 9, 6, "7.388713",
+                  "13.59028", "-6.201565"}),
     [](const testing::TestParamInfo<WorkedRow>& info) { return std::string(info.param.Name); });
 
 TEST(EvaluateSeries, HandsOverEveryIterationInOrderWithItsTerm) {

@@ -137,6 +137,7 @@ TEST(ExtendedEquivalence, KnownHardCases) {
     }
     // x = 0: the x87's NaN is negative and quiet, and so is the software's.
     EXPECT_EQ(Evaluate<SoftExtended>(0.001f, 0.0f).Words.at(2), 0xFFC00000u);
+    EXPECT_TRUE(std::signbit(static_cast<long double>(-SoftExtended(0.0f)))); // as the x87's -(+0)
 }
 
 } // namespace
