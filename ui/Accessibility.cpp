@@ -62,6 +62,7 @@ public:
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(announcement));
     }
 
+    QAccessibleInterface* StatusBar() const { return Announcements[0]; }
     QAccessibleInterface* Notification() const { return Announcements[1]; }
 
     int childCount() const override { return int(Children().size() + Announcements.size()); }
@@ -123,7 +124,7 @@ void Announce(QWidget* form, const QString& text) {
     auto* window = dynamic_cast<FormAccessible*>(QAccessible::queryAccessibleInterface(form));
     if (!window)
         return;
-    QAccessibleEvent renamed(window->child(window->childCount() - 2), QAccessible::NameChanged);
+    QAccessibleEvent renamed(window->StatusBar(), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(window->Notification(), QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
