@@ -22,6 +22,8 @@ display=:$((80 + RANDOM % 9))
 pids=()
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    # speech-dispatcher, which Orca started
+    kill "$(cat "$work/run/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -54,7 +56,7 @@ sleep 1
 
 orca --replace --disable braille --disable braille-monitor --user-prefs "$work/orca" --debug-file "$log" >/dev/null 2>&1 &
 orca=$!
-pids+=($orca)
+pids+=("$orca")
 sleep 4
 
 (cd "$work" && LC_ALL=uk_UA.UTF-8 LANG=uk_UA.UTF-8 LANGUAGE=uk "$program" 2>"$work/program.log") &
@@ -81,7 +83,7 @@ step "Tab, Tab to Зберегти, Space (save)" Tab Tab space
 step "Space (read back)" space
 step "Insert+KP_Enter (title)" Insert+KP_Enter
 step "Insert+KP_Enter twice (status bar)" Insert+KP_Enter Insert+KP_Enter
-echo "$(date +%H:%M:%S.%N)" >>"$work/steps"
+date +%H:%M:%S.%N >>"$work/steps" # the end of the last step
 
 # Orca writes the rest of its log as it exits. Its signal handler runs once
 # Python gets control again, which a key press gives it.
