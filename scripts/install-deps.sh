@@ -47,11 +47,11 @@ packages_screenshot=(
     xvfb xauth imagemagick xdotool
 )
 
-# scripts/screen-reader.sh: Orca reading the window under Xvfb, over AT-SPI,
-# speaking into speech-dispatcher's dummy output instead of a sound card.
+# scripts/screen-reader.sh: Orca reading the window under Xvfb over AT-SPI, on
+# a D-Bus session of its own, speaking through speech-dispatcher into a file.
 packages_screen_reader=(
     xvfb xauth xdotool
-    orca at-spi2-core dbus-x11 speech-dispatcher
+    orca at-spi2-core dbus-daemon speech-dispatcher
 )
 
 # scripts/render-icons.sh: the menu icons from their SVG.
