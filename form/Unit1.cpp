@@ -5,9 +5,12 @@
 #include "EvaluateSeries.h"
 #include "ResultHint.h"
 #include "SeriesSummary.h"
+#include "Spoken.h"
 #include "StrToFloat.h"
 #include "Unit1Layout.h"
 #include "ValueLine.h"
+
+#include <algorithm>
 
 TForm1* Form1 = nullptr;
 TCalcState CalcState;
@@ -64,6 +67,23 @@ void TForm1::Button1Click(TObject*) {
     });
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
         ResultLabel(kind)->SetHint(ResultHint(kind, tracker.Summary(kind)));
+    AnnounceResults();
+}
+
+// Each result label is named by its series and value; the three are spoken
+// together, as screen readers ignore the labels' own changes.
+void TForm1::AnnounceResults() {
+    QStringList spoken;
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined}) {
+        const auto last = std::find_if(Run.rbegin(), Run.rend(), [kind](const SeriesValue& value) {
+            return value.Kind == kind;
+        });
+        if (last == Run.rend())
+            continue;
+        spoken << SpokenResult(kind, last->Value);
+        ResultLabel(kind)->setAccessibleName(spoken.back());
+    }
+    Announce(this, spoken.join("; "));
 }
 
 void TForm1::Button2Click(TObject*) {
@@ -81,6 +101,7 @@ void TForm1::SaveRecord() {
     }
     Button2->Tag = ReadState;
     Button2->SetCaption("Читати");
+    Announce(this, SpokenSaved());
 }
 
 void TForm1::ReadRecord() {
@@ -95,6 +116,7 @@ void TForm1::ReadRecord() {
     Label1->SetCaption(ValueLine("Записане число точність:", loaded.Record.Precision));
     Label2->SetCaption(ValueLine("Записане число степінь:", loaded.Record.X));
     Label3->SetCaption(ValueLine("Записане число результат:", loaded.Record.Series1));
+    Announce(this, SpokenRecord(loaded.Record));
 }
 
 void TForm1::Edit2Change(TObject*) {

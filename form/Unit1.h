@@ -52,6 +52,7 @@ private:
 
     void DescribeForScreenReaders();
     TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10
+    void AnnounceResults();
     void SaveRecord();
     void ReadRecord();
     void InputChanged();

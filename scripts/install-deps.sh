@@ -20,9 +20,10 @@ packages_build=(
     help2man
 )
 
-# Unit, window and fuzz tests, sanitizers and benchmarks.
+# Unit, window and fuzz tests, sanitizers and benchmarks; Qt's private
+# headers turn headless accessibility on, to see the window's events.
 packages_test=(
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev qt6-base-private-dev
     clang libclang-rt-14-dev
     locales
 )
@@ -50,6 +51,13 @@ packages_screenshot=(
     xvfb xauth imagemagick xdotool
 )
 
+# scripts/screen-reader.sh: Orca reading the window under Xvfb over AT-SPI, on
+# a D-Bus session of its own, speaking through speech-dispatcher into a file.
+packages_screen_reader=(
+    xvfb xauth xdotool
+    orca at-spi2-core dbus-daemon speech-dispatcher
+)
+
 # scripts/render-icons.sh: the menu icons from their SVG.
 packages_icons=(
     librsvg2-bin
@@ -61,7 +69,7 @@ ensure_comma_locale() {
 }
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 PURPOSE... (build, test, cross, package, package-check, screenshot, icons)" >&2
+    echo "usage: $0 PURPOSE... (build, test, cross, package, package-check, screenshot, screen-reader, icons)" >&2
     exit 2
 fi
 

@@ -8,6 +8,9 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 #include <cmath>
@@ -126,6 +129,7 @@ private slots:
     void keyboard();
     void decimalKey_data();
     void decimalKey();
+    void accessibilityAndCopying_data();
     void accessibilityAndCopying();
     void realMessageBox_data();
     void realMessageBox();
@@ -632,38 +636,76 @@ void Unit1Test::decimalKey() {
     }
 }
 
-// Screen readers hear each number as shown, with what it is as its
-// description, and the formula as one element.
+// What screen readers were last shown, as a notification (which Orca speaks).
+QString Shown;
+
+void Unit1Test::accessibilityAndCopying_data() {
+    QTest::addColumn<int>("presses"); // of Зберегти/Читати after computing
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("compute speaks the three results")
+        << 0 << "e^2x: 7.388995; 5e^x: 13.59127; combined value: -6.202274";
+    QTest::newRow("save says it saved") << 1 << "Saved to Test.txt";
+    QTest::newRow("read speaks the record")
+        << 2 << "Read back: precision 0.001; x 1; e^2x 7.388995";
+}
+
+// Screen readers hear each number with what it is, the formula as one element,
+// and what each action did, without the focus moving; the window is a frame
+// whose status bar repeats the last of those.
 void Unit1Test::accessibilityAndCopying() {
+    QFETCH(int, presses);
+    QFETCH(QString, spoken);
     FormFixture f;
     TForm1& form = *f.Form;
     QCOMPARE(Accessible(form.Edit1, QAccessible::Name), QString("Конечную точность расчета"));
     QCOMPARE(Accessible(form.Edit2, QAccessible::Name), QString("Показатель степени"));
     QCOMPARE(Accessible(form.Label6, QAccessible::Description), QString("e^2x series"));
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true); // as when a screen reader listens
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow &&
+            event->accessibleInterface()->role() == QAccessible::Notification)
+            Shown = event->accessibleInterface()->text(QAccessible::Name);
+    });
+    const auto restore = qScopeGuard([platform] {
+        QAccessible::installUpdateHandler(nullptr);
+        platform->setActive(false);
+    });
     f.Compute("0.001", "1");
-    f.Click(form.Button2);
-    f.Click(form.Button2);
-    for (TLabel* number :
-         {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10}) {
+    for (int i = 0; i < presses; ++i)
+        f.Click(form.Button2);
+    QCOMPARE(Shown, spoken);
+
+    for (TLabel* number : {form.Label1, form.Label2, form.Label3})
         QCOMPARE(Accessible(number, QAccessible::Name), number->text());
+    QStringList results;
+    for (TLabel* number : {form.Label6, form.Label9, form.Label10}) {
         QVERIFY(!Accessible(number, QAccessible::Description).isEmpty());
+        results << Accessible(number, QAccessible::Name);
     }
-    QCOMPARE(Accessible(form.Label10, QAccessible::Name), QString("Результат:-6.202274"));
+    QCOMPARE(results.join("; "), "e^2x: 7.388995; 5e^x: 13.59127; combined value: -6.202274");
     QVERIFY(Accessible(form.Label9, QAccessible::Description).startsWith("5e^x series\n"));
 
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QString("Form1"));
     QStringList heard;
+    QList<QAccessible::Role> roles;
     for (int i = 0; i < window->childCount(); ++i) {
         heard << window->child(i)->text(QAccessible::Name);
+        roles << window->child(i)->role();
         QCOMPARE(window->indexOfChild(window->child(i)), i); // as screen readers walk the tree
     }
     QVERIFY(!window->child(window->childCount()));
+    QCOMPARE(heard.at(roles.indexOf(QAccessible::StatusBar)), spoken);
     const QString formula = "f(x) = (e^(2x) − 5e^x) / x^4";
     QCOMPARE(heard.count(formula), 1);
     for (const char* fragment : {"______________", "e   -", "2x", "5e", "x", "4", "f(x)="})
         QVERIFY2(!heard.contains(fragment), fragment);
-    for (TLabel* label : form.findChildren<TLabel*>())
-        QVERIFY(label->isVisible()); // still painted
+    for (TLabel* fragment : {form.Label15, form.Label11, form.Label12, form.Label13, form.Label14,
+                             form.Label16, form.Label17})
+        QVERIFY(fragment->isVisible()); // still painted
 
     for (TLabel* number :
          {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10})
