@@ -713,8 +713,9 @@ void Unit1Test::accessibilityAndCopying() {
     form.Label6->setSelection(0, int(form.Label6->text().size())); // as a mouse drag does
     QTest::keyClick(form.Label6, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
-    f.Type(form.Edit2, "0"); // hides the three read-back labels
-    QCOMPARE(window->childCount(), heard.size() - 3);
+    const int readBack = form.Label1->isVisible() ? 3 : 0;
+    f.Type(form.Edit2, "0"); // hides the read-back labels
+    QCOMPARE(window->childCount(), heard.size() - readBack);
 }
 
 void Unit1Test::realMessageBox_data() {
