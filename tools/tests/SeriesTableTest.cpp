@@ -66,14 +66,56 @@ TEST(SeriesTableText, ShowsIterationsExactValuesAndErrors) {
     // precision, and each says so under its own rows.
     const Result stops = RunTool({"0.001", "5"});
     ASSERT_EQ(stops.Status, 0) << stops.Err;
-    const std::size_t first = stops.Out.find("\nstopped after 30 terms: the 30-term limit\n");
+    const std::size_t first = stops.Out.find("\nstopped after 30 terms: the 30-term limit, ");
     const std::size_t second = stops.Out.find("5e^x = 5 (1 + sum x^n/n!), term x^n/n! before");
     const std::size_t reached =
-        stops.Out.find("\nstopped after 18 terms: its term reached the precision\n");
+        stops.Out.find("\nstopped after 18 terms: its term 0.0005958255 reached the precision");
     EXPECT_LT(first, second) << stops.Out;
     EXPECT_LT(second, reached) << stops.Out;
     EXPECT_NE(reached, std::string::npos) << stops.Out;
 }
+
+struct StopRow {
+    const char* Name;
+    std::vector<std::string_view> Args;
+    const char* Text; // whole lines of the table
+};
+
+class SeriesTableStops : public testing::TestWithParam<StopRow> {};
+
+TEST_P(SeriesTableStops, SayWhyWithTheNumbers) {
+    const Result r = RunTool(GetParam().Args);
+    EXPECT_NE(r.Out.find(GetParam().Text), std::string::npos) << r.Out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SeriesTableStops,
+    testing::Values(
+        StopRow{"NegativeTermEndsAfterOneTerm",
+                {"0.001", "-1"},
+                "\nstopped after 1 term: its term -2 reached the precision 0.001; a negative "
+                "term (x < 0) ends the series at once\n"},
+        StopRow{"TermEqualToThePrecisionReachesIt",
+                {"0.5", "0.5"},
+                "\nstopped after 2 terms: its term 0.5 reached the precision 0.5\n"},
+        StopRow{"LimitWithTheLastTermStillAbove",
+                {"0", "3"},
+                "\nstopped after 30 terms: the 30-term limit, the last term 8.33446E-10 still "
+                "above the precision 0\n"},
+        StopRow{"OverflowAtTheIterationItHappens",
+                {"0", "12"},
+                "the last term INF still above the precision 0\nthe value became INF at n = "
+                "28: the numerator x(2x)^n left the single range\n"},
+        StopRow{"SecondNumeratorOverflow",
+                {"0.001", "100"},
+                "\nthe value became INF at n = 19: the numerator x*x^n left the single range\n"},
+        StopRow{"ZeroXIsZeroOverZero",
+                {"0.001", "0"},
+                "a NaN term, which counts as at or below the precision\nthe value became NAN "
+                "at n = 1: 0/0 at x = 0\n"},
+        StopRow{
+            "ErrorIsValueMinusExact", {"0.001", "1"}, "\nexact 7.389056099, error -6.09e-05\n"}),
+    [](const testing::TestParamInfo<StopRow>& info) { return std::string(info.param.Name); });
 
 // Status 0 prints only to stdout; status 2 prints one line naming the fault,
 // then the usage, only to stderr.
