@@ -24,10 +24,15 @@ TForm1::TForm1() : TForm(Form1Description) {
     Button2->SetEnabled(false);
 
     SetDefaultButton(Button1);
-    for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10})
+    for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10}) {
         number->SetSelectable(true);
+        number->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(number, &QWidget::customContextMenuRequested, this,
+                         [this, number](const QPoint& at) { ShowNumberMenu(number, at); });
+    }
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
         ResultLabel(kind)->SetHint(ResultName(kind));
+    AddWindowActions();
     DescribeForScreenReaders();
 }
 
@@ -63,7 +68,8 @@ void TForm1::Button1Click(TObject*) {
         ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
     });
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
-        ResultLabel(kind)->SetHint(ResultHint(kind, tracker.Summary(kind)));
+        ResultLabel(kind)->SetHint(ResultHint(tracker.Summary(kind)));
+    CopyResults->setEnabled(true);
 }
 
 void TForm1::Button2Click(TObject*) {

@@ -205,8 +205,6 @@ INSTANTIATE_TEST_SUITE_P(
         ExistingFileRow{"LongerRecordKeepsItsTail", Concat(ZeroStateBytes, Bytes(20, 0xEE)),
                         SaveResult::Saved, Concat(SampleBytes, Bytes(20, 0xEE))},
         ExistingFileRow{"UsersTextIsLeftAlone", UserText, SaveResult::OpenFailed, UserText},
-        ExistingFileRow{"ShortFileIsLeftAlone", Bytes(5, 0xEE), SaveResult::OpenFailed,
-                        Bytes(5, 0xEE)},
         ExistingFileRow{"NineteenBytesOfARecordAreNotOne",
                         Bytes(SampleBytes.begin(), SampleBytes.end() - 1), SaveResult::OpenFailed,
                         Bytes(SampleBytes.begin(), SampleBytes.end() - 1)},
