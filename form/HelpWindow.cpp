@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QKeySequence>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -36,7 +37,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    resize(520, 560);
+    // As large as the help reads well, but no larger than the screen.
+    resize(QSize(520, 560).boundedTo(parent->screen()->availableGeometry().size() * 0.9));
     // Closed, it hands the keyboard back to the window it describes.
     connect(this, &QDialog::finished, parent, [parent] { parent->activateWindow(); });
 }
