@@ -59,24 +59,63 @@ CalcRecord DecodeCalcRecord(const CalcRecordBytes& bytes) {
                       GetSingle(bytes, Series1Offset)};
 }
 
+namespace {
+
+// Reads up to the record's size from offset 0 through the descriptor.
+std::size_t ReadHead(int fd, CalcRecordBytes& bytes) {
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got =
+            pread(fd, bytes.data() + filled, bytes.size() - filled, static_cast<off_t>(filled));
+        if (got == -1 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+// Whether a file whose first bytes are these (all of them if fewer than 20)
+// may take a record: an empty one, or a record with its name tag.
+bool IsRecordOrEmpty(const CalcRecordBytes& bytes, std::size_t size) {
+    return size == 0 ||
+           (size == bytes.size() &&
+            std::memcmp(bytes.data() + NameTagOffset, RecordNameTag, sizeof(RecordNameTag)) == 0);
+}
+
+} // namespace
+
 SaveResult SaveCalcRecord(const TCalcState& state) {
     const CalcRecordBytes bytes = EncodeCalcRecord(state);
 
     // No O_TRUNC: the record overwrites the first 20 bytes and anything after
-    // them stays. O_NONBLOCK makes a FIFO without a reader fail at once.
-    const int fd = open(CalcFileName, O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    // them stays. Read and write, so that what is there is checked through
+    // the same descriptor that writes. O_NONBLOCK makes a FIFO without a
+    // reader fail at once.
+    const int fd = open(CalcFileName, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd == -1) {
         return SaveResult::OpenFailed;
     }
 
     // Only regular files and character devices take the record; a character
-    // device such as /dev/full is tried and reports its own write error.
+    // device such as /dev/full is tried and reports its own write error. A
+    // regular file must be empty or hold a record already: a user's own
+    // "Test.txt" is left as it is.
     struct stat info {};
-    if (fstat(fd, &info) == -1 || !(S_ISREG(info.st_mode) || S_ISCHR(info.st_mode))) {
+    bool writable = fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || S_ISCHR(info.st_mode));
+    if (writable && S_ISREG(info.st_mode)) {
+        CalcRecordBytes existing{};
+        writable = IsRecordOrEmpty(existing, ReadHead(fd, existing));
+    }
+    if (!writable) {
         close(fd);
         return SaveResult::OpenFailed;
     }
 
+    // pread left the offset at 0, where the record goes.
     ssize_t written;
     do {
         written = write(fd, bytes.data(), bytes.size());

@@ -40,8 +40,10 @@ struct LoadResult {
 
 // Writes the record over the first 20 bytes of "Test.txt" in the current
 // directory, creating it if absent (mode 0666 less the umask); bytes after
-// offset 20 are kept. Only a regular file or a character device is written:
-// a FIFO, socket, directory or other kind gives OpenFailed without writing.
+// offset 20 are kept. Only a regular file that is empty or already holds a
+// record (20 bytes or more, the name tag and its NUL at offset 12), or a
+// character device, is written: any other file, a FIFO, socket, directory or
+// other kind gives OpenFailed without writing.
 SaveResult SaveCalcRecord(const TCalcState& state);
 
 // Reads the first 20 bytes of "Test.txt" in the current directory. A FIFO or

@@ -1,51 +1,49 @@
 #include "ResultHint.h"
 
-#include "FloatToStrF.h"
+#include "StopText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
-// As value lines write their numbers: general format, 7 significant digits.
-std::string Number(double value, const TFormatSettings& settings) {
-    return FloatToStrF(value, ffGeneral, 7, 2, settings);
-}
-
-std::string_view ExactName(SeriesKind kind) {
+QString ExactName(SeriesKind kind) {
     switch (kind) {
     case SeriesKind::First:
-        return "e^(2x)";
+        return QStringLiteral("e^(2x)");
     case SeriesKind::Second:
-        return "5e^x";
+        return QStringLiteral("5e^x");
     case SeriesKind::Combined:
         break;
     }
-    return "(e^(2x) − 5e^x)·x²";
+    return QStringLiteral("(e^(2x) − 5e^x)·x²");
 }
 
 } // namespace
 
-std::string_view ResultName(SeriesKind kind) {
+QString ResultName(SeriesKind kind) {
     switch (kind) {
     case SeriesKind::First:
-        return "e^2x series";
+        return QCoreApplication::translate("ResultHint", "e^2x series");
     case SeriesKind::Second:
-        return "5e^x series";
+        return QCoreApplication::translate("ResultHint", "5e^x series");
     case SeriesKind::Combined:
         break;
     }
-    return "combined value (first − second)·x²";
+    return QCoreApplication::translate("ResultHint", "combined value (first − second)·x²");
 }
 
-std::string ResultHint(SeriesKind kind, const SeriesSummary& summary,
-                       const TFormatSettings& settings) {
-    std::string hint(ResultName(kind));
-    if (kind != SeriesKind::Combined) {
-        hint += "\nterms summed: " + std::to_string(summary.Iterations);
-        hint += "\nstopped: ";
-        hint += StopReasonText(summary.Stop);
+QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings) {
+    QString hint = ResultName(summary.Kind);
+    if (summary.Kind != SeriesKind::Combined) {
+        hint +=
+            '\n' +
+            QCoreApplication::translate("ResultHint", "terms summed: %1").arg(summary.Iterations);
+        hint += '\n' + QCoreApplication::translate("ResultHint", "stopped: %1")
+                           .arg(StopText(summary, settings));
     }
-    hint += "\nexact ";
-    hint += ExactName(kind);
-    hint += " = " + Number(summary.Exact, settings);
-    hint += "\nshown − exact = " + Number(summary.Difference, settings);
+    hint += '\n' + QCoreApplication::translate("ResultHint", "exact %1 = %2")
+                       .arg(ExactName(summary.Kind), ShownNumber(summary.Exact, settings));
+    hint += '\n' + QCoreApplication::translate("ResultHint", "shown − exact = %1")
+                       .arg(ShownNumber(summary.Difference, settings));
     return hint;
 }

@@ -3,15 +3,13 @@
 #include "FormatSettings.h"
 #include "SeriesSummary.h"
 
-#include <string>
-#include <string_view>
+#include <QString>
 
-// What a result label holds: "e^2x series", "5e^x series", or the combined
+// What a result label holds: the e^2x series, the 5e^x series, or the combined
 // value. Its hint until the first computation.
-std::string_view ResultName(SeriesKind kind);
+QString ResultName(SeriesKind kind);
 
 // A result label's hint after a computation: its name; for a series the terms
 // summed and why it stopped; the exact value and the difference shown - exact,
 // numbers as the window writes them.
-std::string ResultHint(SeriesKind kind, const SeriesSummary& summary,
-                       const TFormatSettings& settings = FormatSettings);
+QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings = FormatSettings);

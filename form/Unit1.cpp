@@ -10,8 +10,6 @@
 #include "Unit1Layout.h"
 #include "ValueLine.h"
 
-#include <algorithm>
-
 TForm1* Form1 = nullptr;
 TCalcState CalcState;
 
@@ -27,10 +25,15 @@ TForm1::TForm1() : TForm(Form1Description) {
     Button2->SetEnabled(false);
 
     SetDefaultButton(Button1);
-    for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10})
+    for (TLabel* number : {Label1, Label2, Label3, Label6, Label9, Label10}) {
         number->SetSelectable(true);
+        number->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(number, &QWidget::customContextMenuRequested, this,
+                         [this, number](const QPoint& at) { ShowNumberMenu(number, at); });
+    }
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
         ResultLabel(kind)->SetHint(ResultName(kind));
+    AddWindowActions();
     DescribeForScreenReaders();
 }
 
@@ -65,22 +68,19 @@ void TForm1::Button1Click(TObject*) {
         Run.push_back(value);
         ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
     });
-    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
-        ResultLabel(kind)->SetHint(ResultHint(kind, tracker.Summary(kind)));
-    AnnounceResults();
+    CopyResults->setEnabled(true);
+    ShowSummaries(tracker);
 }
 
-// Each result label is named by its series and value; the three are spoken
-// together, as screen readers ignore the labels' own changes.
-void TForm1::AnnounceResults() {
+// Each result's hint tells how it came about. Each result label is named by
+// its series and value, and the three are spoken together, as screen readers
+// ignore the labels' own changes.
+void TForm1::ShowSummaries(const SeriesTracker& tracker) {
     QStringList spoken;
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined}) {
-        const auto last = std::find_if(Run.rbegin(), Run.rend(), [kind](const SeriesValue& value) {
-            return value.Kind == kind;
-        });
-        if (last == Run.rend())
-            continue;
-        spoken << SpokenResult(kind, last->Value);
+        const SeriesSummary summary = tracker.Summary(kind);
+        ResultLabel(kind)->SetHint(ResultHint(summary));
+        spoken << SpokenResult(kind, summary.Value);
         ResultLabel(kind)->setAccessibleName(spoken.back());
     }
     Announce(this, spoken.join("; "));

@@ -5,8 +5,17 @@
 #include "Forms.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 
 #include <vector>
+
+class HelpWindow;
+class SeriesTracker;
+class QAction;
+class QMenu;
+
+// Copies the three results from anywhere in the window.
+inline const QKeySequence CopyResultsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
@@ -47,12 +56,26 @@ public:
     // Every value the last Compute handed over, in order.
     const std::vector<SeriesValue>& LastRun() const { return Run; }
 
+    // The three results as the window shows them, one number a line, top to
+    // bottom: 5e^x, the combined value, e^2x. What Ctrl+Shift+C copies.
+    QString ResultsText() const;
+
+    // The context menu of a result or read-back label: the one place for its
+    // entries.
+    void FillNumberMenu(QMenu& menu, TLabel* label);
+
 private:
     std::vector<SeriesValue> Run;
+    QAction* CopyResults = nullptr; // Ctrl+Shift+C; enabled once there are results
+    HelpWindow* Help = nullptr;     // made on the first F1
+
+    void AddWindowActions();
+    void ShowNumberMenu(TLabel* label, const QPoint& at);
+    void ShowHelp();
 
     void DescribeForScreenReaders();
     TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10
-    void AnnounceResults();
+    void ShowSummaries(const SeriesTracker& tracker);
     void SaveRecord();
     void ReadRecord();
     void InputChanged();

@@ -2,20 +2,6 @@
 
 #include <cmath>
 
-std::string_view StopReasonText(SeriesStop stop) {
-    switch (stop) {
-    case SeriesStop::ReachedPrecision:
-        return "its term reached the precision";
-    case SeriesStop::IterationLimit:
-        return "the 30-term limit";
-    case SeriesStop::NaNTerm:
-        return "a NaN term";
-    case SeriesStop::GoesOn:
-        break;
-    }
-    return {};
-}
-
 double ExactValue(SeriesKind kind, float x) {
     const double first = std::exp(2.0 * x);
     const double second = 5.0 * std::exp(double{x});
@@ -30,9 +16,31 @@ double ExactValue(SeriesKind kind, float x) {
     return 0;
 }
 
+// Read from the stored numerator and factorial: the sum goes INF or NaN only
+// through its term, and the term only through them or through 0 / 0.
+NonFiniteCause SeriesTracker::CauseOf(const SeriesValue& value) const {
+    if (X == 0)
+        return NonFiniteCause::ZeroOverZero;
+    if (!std::isfinite(value.Factorial))
+        return NonFiniteCause::FactorialOverflow;
+    if (!std::isfinite(value.Numerator))
+        return NonFiniteCause::NumeratorOverflow;
+    return NonFiniteCause::SumOverflow;
+}
+
+void SeriesTracker::operator()(const SeriesValue& value) {
+    Last[static_cast<int>(value.Kind)] = value;
+    if (value.Kind == SeriesKind::Combined || std::isfinite(value.Value))
+        return;
+    NonFinite& first = FirstNonFinite[static_cast<int>(value.Kind)];
+    if (first.Iteration == 0)
+        first = {value.Iteration, value.Value, CauseOf(value)};
+}
+
 SeriesSummary SeriesTracker::Summary(SeriesKind kind) const {
     const SeriesValue& last = Last[static_cast<int>(kind)];
     SeriesSummary summary;
+    summary.Kind = kind;
     summary.Iterations = last.Iteration;
     summary.LastTerm = last.Term;
     summary.Value = last.Value;
@@ -40,5 +48,11 @@ SeriesSummary SeriesTracker::Summary(SeriesKind kind) const {
     summary.Precision = Precision;
     summary.Exact = ExactValue(kind, X);
     summary.Difference = double{last.Value} - summary.Exact;
+    if (kind != SeriesKind::Combined) {
+        const NonFinite& first = FirstNonFinite[static_cast<int>(kind)];
+        summary.NonFiniteIteration = first.Iteration;
+        summary.NonFiniteValue = first.Value;
+        summary.Cause = first.Cause;
+    }
     return summary;
 }

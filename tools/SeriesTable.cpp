@@ -40,9 +40,11 @@ Table:
              shows it
 
 After each series the table says why it stopped (its term reached the
-precision, the 30-term limit, or a NaN term), the exact value (e^(2x) or 5e^x,
-in double precision) and the error (value - exact). Its last line is the
-combined value (first - second) x^2.
+precision, the 30-term limit, or a NaN term) with the last term and the
+precision; where the value became INF or NaN, the iteration and the cause (the
+numerator or the factorial left the single range, or 0/0 at x = 0); then the
+exact value (e^(2x) or 5e^x, in double precision) and the error
+(value - exact). Its last line is the combined value (first - second) x^2.
 
 CSV columns:
   series     1 or 2, or final for the combined value
@@ -59,6 +61,40 @@ The exit status is 0, or 2 for a bad argument.
 // As the window shows a value.
 std::string Shown(float value) {
     return FloatToStrF(value, ffGeneral, 7, 2, PointSettings);
+}
+
+std::string StopReason(const SeriesSummary& s) {
+    const std::string term = Shown(s.LastTerm), precision = Shown(s.Precision);
+    switch (s.Stop) {
+    case SeriesStop::ReachedPrecision:
+        return "its term " + term + " reached the precision " + precision +
+               (s.LastTerm < 0 ? "; a negative term (x < 0) ends the series at once" : "");
+    case SeriesStop::IterationLimit:
+        return "the 30-term limit, the last term " + term + " still above the precision " +
+               precision;
+    case SeriesStop::NaNTerm:
+        return "a NaN term, which counts as at or below the precision";
+    case SeriesStop::GoesOn:
+        break;
+    }
+    return {};
+}
+
+std::string_view NonFiniteCauseText(const SeriesSummary& s) {
+    switch (s.Cause) {
+    case NonFiniteCause::ZeroOverZero:
+        return "0/0 at x = 0";
+    case NonFiniteCause::NumeratorOverflow:
+        return s.Kind == SeriesKind::First ? "the numerator x(2x)^n left the single range"
+                                           : "the numerator x*x^n left the single range";
+    case NonFiniteCause::FactorialOverflow:
+        return "the factorial n! left the single range";
+    case NonFiniteCause::SumOverflow:
+        return "the sum left the single range";
+    case NonFiniteCause::None:
+        break;
+    }
+    return {};
 }
 
 enum class Action { Table, Help, Version };
@@ -126,8 +162,11 @@ void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tr
     }
     const SeriesSummary summary = tracker.Summary(kind);
     out << "stopped after " << summary.Iterations
-        << (summary.Iterations == 1 ? " term: " : " terms: ") << StopReasonText(summary.Stop)
-        << '\n';
+        << (summary.Iterations == 1 ? " term: " : " terms: ") << StopReason(summary) << '\n';
+    if (summary.NonFiniteIteration > 0)
+        out << "the value became " << Shown(summary.NonFiniteValue)
+            << " at n = " << summary.NonFiniteIteration << ": " << NonFiniteCauseText(summary)
+            << '\n';
     char line[128];
     std::snprintf(line, sizeof line, "exact %.10g, error %.3g\n\n", summary.Exact,
                   summary.Difference);

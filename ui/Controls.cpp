@@ -5,6 +5,8 @@
 #include "Forms.h"
 #include "Text.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include <cmath>
@@ -38,8 +40,30 @@ TLabel::TLabel(QWidget* parent) : TControl(parent) {
     setTextFormat(Qt::PlainText);
 }
 
+// QLabel makes a selectable label take the focus on a click; a label here
+// never does, so typing goes on into the input it was in.
 void TLabel::SetSelectable(bool selectable) {
     setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QString TLabel::Value() const {
+    return text().mid(text().lastIndexOf(QLatin1Char(':')) + 1);
+}
+
+// A word ends at the decimal separator, so QLabel's own double-click would
+// select half a number. This selects all of it, sign and exponent included,
+// and puts it into the X primary selection as a mouse selection does.
+void TLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!(textInteractionFlags() & Qt::TextSelectableByMouse) || text().isEmpty()) {
+        QLabel::mouseDoubleClickEvent(event);
+        return;
+    }
+    const QString value = Value();
+    setSelection(int(text().size() - value.size()), int(value.size()));
+    if (QGuiApplication::clipboard()->supportsSelection())
+        QGuiApplication::clipboard()->setText(value, QClipboard::Selection);
+    event->accept();
 }
 
 std::string TLabel::Caption() const {

@@ -37,10 +37,10 @@ public:
     }
 
     // A tooltip, which screen readers read as the control's description.
-    void SetHint(std::string_view hint) {
-        const QString text = ToQString(hint);
-        this->setToolTip(text);
-        this->setAccessibleDescription(text);
+    void SetHint(std::string_view hint) { SetHint(ToQString(hint)); }
+    void SetHint(const QString& hint) {
+        this->setToolTip(hint);
+        this->setAccessibleDescription(hint);
     }
 
     // Painted as always, but left out of what screen readers see of the form.
@@ -58,8 +58,17 @@ public:
     std::string Caption() const;
     void SetCaption(std::string_view caption);
 
-    // Lets the user select the caption with the mouse and copy it.
+    // Lets the user select the caption with the mouse and copy it; a
+    // double-click selects the value. The label still never takes the
+    // keyboard focus.
     void SetSelectable(bool selectable);
+
+    // The value of a "name:value" caption: what follows its last colon, or the
+    // whole caption if it has none.
+    QString Value() const;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QSize TextSize() const;

@@ -4,6 +4,7 @@
 #include "Text.h"
 
 #include <QPalette>
+#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -107,14 +108,28 @@ void TForm::ControlsCreated() {
     ControlBoundsChanged();
 }
 
+QPoint KeepInside(const QRect& frame, const QRect& available) {
+    const int x = std::min(frame.x(), available.x() + available.width() - frame.width());
+    const int y = std::min(frame.y(), available.y() + available.height() - frame.height());
+    return {std::max(x, available.x()), std::max(y, available.y())};
+}
+
 void TForm::ControlBoundsChanged() {
     if (!AutoSize)
         return;
     const QRect used = childrenRect();
     const QSize fit(used.x() + used.width(), used.y() + used.height());
+    const bool grows = fit.width() > width() || fit.height() > height();
     // Fixed at the fitted size: the user cannot resize the window.
     if (fit != size() || fit != minimumSize() || fit != maximumSize())
         setFixedSize(fit);
+    if (grows && isVisible() && screen()) {
+        // The frame as it is about to be: the new size within the old borders.
+        const QRect frame(frameGeometry().topLeft(), fit + frameGeometry().size() - size());
+        const QPoint inside = KeepInside(frame, screen()->availableGeometry());
+        if (inside != frame.topLeft())
+            move(inside);
+    }
 }
 
 void TForm::showEvent(QShowEvent* event) {

@@ -30,6 +30,11 @@ struct ControlLook {
 // it, at a height in pixels.
 QFont MakeFont(const char* family, int pixelHeight);
 
+// Where a window's frame goes so that it lies wholly inside the available area
+// of its screen: moved left and up just as far as it must, but never past the
+// area's left or top edge. Both rectangles in the same (logical) pixels.
+QPoint KeepInside(const QRect& frame, const QRect& available);
+
 // The window's own properties.
 struct FormDescription {
     int Left, Top, Width, Height;
@@ -47,7 +52,8 @@ public:
     explicit TForm(const FormDescription& description);
 
     // Sizes the client area to the visible controls when AutoSize is on, and
-    // fixes the window at that size.
+    // fixes the window at that size. A shown window that grows moves to stay
+    // on its screen.
     void ControlBoundsChanged();
 
     // Enter in any input of the form presses this button.

@@ -178,31 +178,40 @@ TEST_F(CalcFileTest, SaveBeforeAnyComputationWritesZerosAndTag) {
 
 struct ExistingFileRow {
     const char* Name;
-    std::size_t ExistingSize;
-    std::size_t SizeAfterSave;
+    Bytes Existing;
+    SaveResult Result;
+    Bytes After;
 };
 
 class SaveOverExistingTest : public CalcFileTest,
                              public testing::WithParamInterface<ExistingFileRow> {};
 
-TEST_P(SaveOverExistingTest, OverwritesFirstTwentyBytesOnly) {
+// Only an empty file or a record takes the record, keeping what follows it.
+TEST_P(SaveOverExistingTest, WritesOverEmptyFilesAndRecordsOnly) {
     const ExistingFileRow& row = GetParam();
-    WriteBytes(CalcFileName, Bytes(row.ExistingSize, 0xEE));
-
-    ASSERT_EQ(SaveCalcRecord(SampleState), SaveResult::Saved);
-
-    const Bytes after = ReadBytes(CalcFileName);
-    ASSERT_EQ(after.size(), row.SizeAfterSave);
-    EXPECT_EQ(Bytes(after.begin(), after.begin() + CalcRecordSize), SampleBytes);
-    EXPECT_EQ(Bytes(after.begin() + CalcRecordSize, after.end()),
-              Bytes(row.SizeAfterSave - CalcRecordSize, 0xEE));
+    WriteBytes(CalcFileName, row.Existing);
+    EXPECT_EQ(SaveCalcRecord(SampleState), row.Result);
+    EXPECT_EQ(ReadBytes(CalcFileName), row.After);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, SaveOverExistingTest,
-                         testing::Values(ExistingFileRow{"ShorterFileGrowsToRecord", 5, 20},
-                                         ExistingFileRow{"SameSizeFileIsReplaced", 20, 20},
-                                         ExistingFileRow{"LongerFileKeepsItsTail", 40, 40}),
-                         RowName<ExistingFileRow>);
+const Bytes UserText{'D', 'e', 'a', 'r', ' ', 'd', 'i', 'a', 'r', 'y', ',', ' ', 't', 'o',
+                     'd', 'a', 'y', ' ', 'I', ' ', 'l', 'e', 'a', 'r', 'n', 't', '\n'};
+const Bytes TagWithoutNul = Concat(Bytes(SampleBytes.begin(), SampleBytes.end() - 1), {'!'});
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, SaveOverExistingTest,
+    testing::Values(
+        ExistingFileRow{"EmptyFileTakesTheRecord", {}, SaveResult::Saved, SampleBytes},
+        ExistingFileRow{"RecordIsReplaced", ZeroStateBytes, SaveResult::Saved, SampleBytes},
+        ExistingFileRow{"LongerRecordKeepsItsTail", Concat(ZeroStateBytes, Bytes(20, 0xEE)),
+                        SaveResult::Saved, Concat(SampleBytes, Bytes(20, 0xEE))},
+        ExistingFileRow{"UsersTextIsLeftAlone", UserText, SaveResult::OpenFailed, UserText},
+        ExistingFileRow{"NineteenBytesOfARecordAreNotOne",
+                        Bytes(SampleBytes.begin(), SampleBytes.end() - 1), SaveResult::OpenFailed,
+                        Bytes(SampleBytes.begin(), SampleBytes.end() - 1)},
+        ExistingFileRow{"TagWithoutItsNulIsNotARecord", TagWithoutNul, SaveResult::OpenFailed,
+                        TagWithoutNul}),
+    RowName<ExistingFileRow>);
 
 struct UmaskRow {
     const char* Name;

@@ -19,6 +19,7 @@ enum class Disk {
     NineteenBytes,
     TwentyBytes,
     FortyBytes,
+    RecordWithTail,
     Directory,
     LinkToDevFull,
     DanglingLink,
@@ -58,6 +59,9 @@ void Prepare(const FormFixture& f, Disk disk) {
         break;
     case Disk::FortyBytes:
         Write(path, Filler(40));
+        break;
+    case Disk::RecordWithTail:
+        Write(path, QByteArray(12, '\0') + Record.mid(12) + Filler(20));
         break;
     case Disk::Directory:
         fs::create_directory(path);
@@ -125,10 +129,13 @@ void FileFaultsTest::save_data() {
     const QByteArray record = Record.toHex();
     QTest::newRow("missing: created") << Disk::Missing << "" << record;
     QTest::newRow("empty: filled") << Disk::Empty << "" << record;
-    QTest::newRow("1 byte: replaced") << Disk::OneByte << "" << record;
-    QTest::newRow("19 bytes: replaced") << Disk::NineteenBytes << "" << record;
-    QTest::newRow("20 bytes: replaced") << Disk::TwentyBytes << "" << record;
-    QTest::newRow("40 bytes: tail kept") << Disk::FortyBytes << "" << (Record + Filler(20)).toHex();
+    // clang-format off
+    QTest::newRow("1 byte: not a record, untouched") << Disk::OneByte << CannotCreate << Filler(1).toHex();
+    QTest::newRow("19 bytes: untouched") << Disk::NineteenBytes << CannotCreate << Filler(19).toHex();
+    QTest::newRow("20 bytes without the tag: untouched") << Disk::TwentyBytes << CannotCreate << Filler(20).toHex();
+    QTest::newRow("40 bytes: untouched") << Disk::FortyBytes << CannotCreate << Filler(40).toHex();
+    QTest::newRow("a record with a tail: tail kept") << Disk::RecordWithTail << "" << (Record + Filler(20)).toHex();
+    // clang-format on
     QTest::newRow("directory: untouched")
         << Disk::Directory << CannotCreate << QByteArray("<empty directory>");
     QTest::newRow("link to /dev/full: write fails")

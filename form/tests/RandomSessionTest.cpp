@@ -205,9 +205,13 @@ struct Model {
             Read();
     }
 
-    // Overwrites the first 20 bytes (creating the file if needed) and keeps the rest.
+    // Overwrites the first 20 bytes (creating the file if needed) and keeps the
+    // rest, but only of an empty file or a record.
     void Save() {
-        if (File.Kind != FileKind::Missing && File.Kind != FileKind::Regular) {
+        const std::string& old = File.Bytes;
+        const bool ours = old.empty() || (old.size() >= RecordSize &&
+                                          old.compare(12, 8, std::string("Raschet", 8)) == 0);
+        if (File.Kind != FileKind::Missing && (File.Kind != FileKind::Regular || !ours)) {
             Messages.push_back({MessageKind::Message, CannotCreate});
             ++Count.NotSaved;
             return;

@@ -1,12 +1,17 @@
 #include "FormFixture.h"
 #include "Translations.h"
+#include "HelpWindow.h"
+#include "SeriesTable.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -16,6 +21,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -131,6 +137,8 @@ private slots:
     void decimalKey();
     void accessibilityAndCopying_data();
     void accessibilityAndCopying();
+    void copy_data();
+    void copy();
     void realMessageBox_data();
     void realMessageBox();
     void languages_data();
@@ -366,18 +374,21 @@ void Unit1Test::resultHints_data() {
         << ',' << "0,001"
         << "1"
         << "Label6"
-        << "e^2x series\nterms summed: 10\nstopped: its term reached the precision\n"
-           "exact e^(2x) = 7,389056\nshown − exact = -0,00006092834";
+        << "e^2x series\nterms summed: 10\nstopped: its term, 0,000282187, is at or below the "
+           "precision 0,001\nexact e^(2x) = 7,389056\nshown − exact = -0,00006092834";
     QTest::newRow("stopped at the 30-term limit")
         << '.' << "0"
         << "3"
         << "Label9"
-        << "5e^x series\nterms summed: 30\nstopped: the 30-term limit\n"
+        << "5e^x series\nterms summed: 30\nstopped: the 30-term limit; the last term, "
+           "7.762071E-19, was still above the precision 0\n"
            "exact 5e^x = 100.4277\nshown − exact = 0.00001161209";
     QTest::newRow("stopped at a NaN term") << '.' << "0.001"
                                            << "0"
                                            << "Label6"
-                                           << "e^2x series\nterms summed: 1\nstopped: a NaN term\n"
+                                           << "e^2x series\nterms summed: 1\nstopped: its term was "
+                                              "NaN, which counts as at or below the precision\n"
+                                              "the value became NAN at term 1: 0/0 at x = 0\n"
                                               "exact e^(2x) = 1\nshown − exact = NAN";
     QTest::newRow("combined value from the two exact values")
         << '.' << "0.001"
@@ -385,6 +396,19 @@ void Unit1Test::resultHints_data() {
         << "Label10"
         << "combined value (first − second)·x²\n"
            "exact (e^(2x) − 5e^x)·x² = -6.202353\nshown − exact = 0.00007872085";
+    // clang-format off
+    QTest::newRow("negative term ends the series at once") << '.' << "0.001" << "-1" << "Label6"
+        << "e^2x series\nterms summed: 1\nstopped: its term, -2, is at or below the precision 0.001: the test takes the "
+           "term's sign, so a negative term (x < 0) ends the series at once\nexact e^(2x) = 0.1353353\nshown − exact = -1.135335";
+    QTest::newRow("a term equal to the precision reaches it") << '.' << "0.5" << "0.5" << "Label6"
+        << "e^2x series\nterms summed: 2\nstopped: its term, 0.5, is at or below the precision 0.5\n"
+           "exact e^(2x) = 2.718282\nshown − exact = -0.2182818";
+    QTest::newRow("overflow: where and why") << '.' << "0" << "12" << "Label6"
+        << "e^2x series\nterms summed: 30\nstopped: the 30-term limit; the last term, INF, was still above the precision 0\n"
+           "the value became INF at term 28: the numerator x·(2x)ⁿ left the single range\nexact e^(2x) = 2.648912E10\nshown − exact = INF";
+    QTest::newRow("combined: times x², not over x⁴") << '.' << "0.001" << "2" << "Label10"
+        << "combined value (first − second)·x²\nexact (e^(2x) − 5e^x)·x² = 70.61148\nshown − exact = 0.0001246292";
+    // clang-format on
 }
 
 // A result label's tooltip says what it holds and, after a computation, how
@@ -447,15 +471,20 @@ void Unit1Test::readTwice() {
     QCOMPARE(FileBytes(f.Path()), Record0001And1()); // reading writes nothing
 }
 
-// The window grows for the read-back and shrinks back when it hides.
+// The window grows for the read-back and shrinks back when it hides. At any
+// scale factor, growing at the screen's bottom right corner, it moves just as
+// far as it must to stay wholly on the screen.
 void Unit1Test::typingAfterReadBackHidesIt() {
     FormFixture f;
     f.Compute("0.001", "1");
     const QSize computed = f.Form->size();
     QVERIFY(KeepsItsSize(*f.Form));
+    const QRect screen = f.Form->screen()->availableGeometry();
+    f.Form->move(screen.bottomRight() - f.Form->frameGeometry().bottomRight() + f.Form->pos());
     f.Click(f.Form->Button2);
     f.Click(f.Form->Button2);
     QVERIFY(f.Form->width() > computed.width());
+    QVERIFY(screen.contains(f.Form->frameGeometry()));
     QVERIFY(KeepsItsSize(*f.Form));
     QTest::keyClick(f.Form->Edit2, Qt::Key_Backspace);
     QCOMPARE(f.Form->size(), computed);
@@ -571,7 +600,7 @@ void Unit1Test::keyboard_data() {
 }
 
 // `key` on Button2 saves, then reads back; Enter in an input always computes;
-// Ctrl+Q closes the window.
+// F1 opens the help; Ctrl+Q closes the window.
 void Unit1Test::keyboard() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -599,6 +628,16 @@ void Unit1Test::keyboard() {
     QCOMPARE(form.Button2->text(), QString("Читати"));
     QCOMPARE(Caption(form.Label3), QString("Записане число результат:7.388995"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
+    QTest::keyClick(form.Edit1, Qt::Key_F1); // help, naming every key; Escape closes it
+    auto* help = form.findChild<HelpWindow*>();
+    QTRY_COMPARE(QApplication::activeWindow(), help);
+    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* key : {"Enter", "Space", "Tab", "Ctrl+Q", "Ctrl+Shift+C", "F1", "Esc"})
+        QVERIFY2(text.contains(key), key);
+    QVERIFY(text.contains("Series Calculator " SERIES_CALC_VERSION ". Licence: MIT"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::activeWindow(), &form);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
     QTest::keyClick(form.Edit1, Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
     QCOMPARE(form.Button2->text(), QString("Зберегти"));
@@ -716,6 +755,70 @@ void Unit1Test::accessibilityAndCopying() {
     const int readBack = form.Label1->isVisible() ? 3 : 0;
     f.Type(form.Edit2, "0"); // hides the read-back labels
     QCOMPARE(window->childCount(), heard.size() - readBack);
+}
+
+void Unit1Test::copy_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("how"); // a menu entry, a key, or a double-click
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("copied"); // empty: what series-table --csv prints
+    // clang-format off
+    QTest::newRow("number, comma") << ',' << "Copy the number" << "Label6" << "7,388995";
+    QTest::newRow("read-back number, point") << '.' << "Copy the number" << "Label1" << "0.001";
+    QTest::newRow("all three, comma") << ',' << "Copy all three results" << "Label2" << "13,59127\n-6,202274\n7,388995";
+    QTest::newRow("Ctrl+Shift+C, point") << '.' << "Ctrl+Shift+C" << "Button2" << "13.59127\n-6.202274\n7.388995";
+    QTest::newRow("CSV keeps its point under a comma") << ',' << "Copy every iteration as CSV" << "Label6" << "";
+    QTest::newRow("CSV, point") << '.' << "Copy every iteration as CSV" << "Label3" << "";
+    QTest::newRow("double-click: sign, separator") << ',' << "" << "Label10" << "-6,202274";
+    QTest::newRow("double-click: exponent") << '.' << "" << "Label1" << "1E-07";
+    // clang-format on
+}
+
+// Every way of copying gives numbers as shown, without their prefix, and a
+// click on a label leaves the keyboard in the input it was in.
+void Unit1Test::copy() {
+    QFETCH(char, separator);
+    QFETCH(QString, how);
+    QFETCH(QString, label);
+    QFETCH(QString, copied);
+    FormFixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.Form.get()));
+    FormatSettings.DecimalSeparator = separator;
+    f.Compute(copied == "1E-07" ? "1e-7" : QString("0") + separator + "001", "1");
+    f.Click(f.Form->Button2);
+    f.Click(f.Form->Button2);
+    auto* widget = f.Form->findChild<QWidget*>(label);
+    QWidget* focused = how.startsWith("Ctrl") ? widget : f.Form->Edit2;
+    focused->setFocus();
+    if (how.isEmpty()) {
+        QTest::mouseDClick(widget, Qt::LeftButton);
+        QCOMPARE(static_cast<TLabel*>(widget)->selectedText(), copied);
+        if (QApplication::clipboard()->supportsSelection())
+            QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), copied);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QTest::keyClicks(QApplication::focusWidget(), "2\r");
+        QVERIFY(Caption(f.Form->Label6).startsWith(QString("Результат:54") + separator));
+        return;
+    }
+    if (how.startsWith("Ctrl")) {
+        QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {}, widget->mapToGlobal(QPoint()));
+        QApplication::sendEvent(widget, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            if (action->text() == how)
+                action->trigger();
+        menu->close();
+    }
+    QCOMPARE(QApplication::focusWidget(), focused);
+    if (copied.isEmpty()) {
+        std::ostringstream csv, err;
+        RunSeriesTable(std::vector<std::string_view>{"--csv", "0.001", "1"}, csv, err);
+        copied = QString::fromStdString(csv.str());
+    }
+    QCOMPARE(QApplication::clipboard()->text(), copied);
 }
 
 void Unit1Test::realMessageBox_data() {

@@ -70,6 +70,8 @@ private slots:
     void decimalSeparator();
     void messageBoxText_data();
     void messageBoxText();
+    void keepInside_data();
+    void keepInside();
 };
 
 void LayerTest::escapingExceptionsAreShown_data() {
@@ -209,6 +211,24 @@ void LayerTest::messageBoxText() {
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(MessageBoxText(text.toStdString()), shown);
+}
+
+void LayerTest::keepInside_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("moved");
+    QTest::newRow("inside: stays") << QRect(9, 9, 40, 20) << QRect(0, 0, 640, 400) << QPoint(9, 9);
+    QTest::newRow("scale 2 on 1280 x 800: left and up")
+        << QRect(213, 386, 480, 215) << QRect(0, 0, 640, 400) << QPoint(160, 185);
+    QTest::newRow("too large: its top left")
+        << QRect(300, 300, 900, 500) << QRect(0, 0, 640, 400) << QPoint(0, 0);
+}
+
+void LayerTest::keepInside() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, moved);
+    QCOMPARE(KeepInside(frame, available), moved);
 }
 
 int main(int argc, char** argv) {
