@@ -1,13 +1,17 @@
 #include "Unit1.h"
 
 #include "CalcRecord.h"
+#include "ConvergenceLoader.h"
 #include "Dialogs.h"
 #include "EvaluateSeries.h"
 #include "ResultHint.h"
 #include "SeriesSummary.h"
 #include "StrToFloat.h"
+#include "Text.h"
 #include "Unit1Layout.h"
 #include "ValueLine.h"
+
+#include <QShortcut>
 
 TForm1* Form1 = nullptr;
 TCalcState CalcState;
@@ -29,6 +33,8 @@ TForm1::TForm1() : TForm(Form1Description) {
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
         ResultLabel(kind)->SetHint(ResultName(kind));
     DescribeForScreenReaders();
+    auto* convergence = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    QObject::connect(convergence, &QShortcut::activated, this, [this] { ShowConvergence(); });
 }
 
 // Screen readers read the numbers by what the labels show. The formula's
@@ -64,6 +70,30 @@ void TForm1::Button1Click(TObject*) {
     });
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
         ResultLabel(kind)->SetHint(ResultHint(kind, tracker.Summary(kind)));
+    FollowCompute();
+}
+
+// The convergence window, while open, shows each new Compute.
+void TForm1::FollowCompute() {
+    RunPrecision = CalcState.Precision;
+    RunX = CalcState.X;
+    if (ConvergenceWindow && ConvergenceWindow->isVisible())
+        ConvergenceWindow->ShowRun({Run, RunPrecision, RunX, FormatSettings});
+}
+
+void TForm1::ShowConvergence() {
+    if (!ConvergenceWindow) {
+        QString error;
+        ConvergenceWindow = LoadConvergenceView(this, error);
+        if (!ConvergenceWindow) {
+            ShowErrorMessage(FromQString(error));
+            return;
+        }
+    }
+    ConvergenceWindow->ShowRun({Run, RunPrecision, RunX, FormatSettings});
+    ConvergenceWindow->show();
+    ConvergenceWindow->raise();
+    ConvergenceWindow->activateWindow();
 }
 
 void TForm1::Button2Click(TObject*) {

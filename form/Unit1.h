@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class ConvergenceView;
+
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
 class TForm1 : public TForm {
@@ -43,8 +45,16 @@ public:
     // Every value the last Compute handed over, in order.
     const std::vector<SeriesValue>& LastRun() const { return Run; }
 
+    // Opens the convergence window (Ctrl+D) on the last Compute, or raises it.
+    void ShowConvergence();
+    ConvergenceView* Convergence() const { return ConvergenceWindow; }
+
 private:
     std::vector<SeriesValue> Run;
+    float RunPrecision = 0, RunX = 0;             // the inputs of Run
+    ConvergenceView* ConvergenceWindow = nullptr; // created on first open
+
+    void FollowCompute();
 
     void DescribeForScreenReaders();
     TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10

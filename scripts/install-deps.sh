@@ -7,11 +7,14 @@
 set -euo pipefail
 
 # Compiler, CMake, Qt and the fonts the window's layout is measured with:
-# building and running the programs, and their man pages.
+# building and running the programs, and their man pages. Qt Charts draws the
+# convergence plot (its CMake package needs Qt OpenGL's, which Debian 12 does
+# not pull in) and Qt SVG exports it.
 packages_build=(
     cmake ninja-build g++
     libmpfr-dev
     qt6-base-dev libgl-dev
+    qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
     fonts-liberation2
     help2man
 )
