@@ -24,12 +24,19 @@ struct Range {
     void Add(double value) { Low = std::min(Low, value), High = std::max(High, value); }
 };
 
+// A new range lays the axis out again, its labels' text included: the slowest
+// part of showing a run. Only a change does that.
+template <class Axis> void SetRange(Axis* axis, double low, double high) {
+    if (axis->min() != low || axis->max() != high)
+        axis->setRange(low, high);
+}
+
 void SetLinearRange(QValueAxis* axis, Range range) {
     if (range.Low > range.High)
         range = {0, 1};
     const double pad = range.High > range.Low ? (range.High - range.Low) * 0.05
                                               : std::max(std::abs(range.High) * 0.05, 1.0);
-    axis->setRange(range.Low - pad, range.High + pad);
+    SetRange(axis, range.Low - pad, range.High + pad);
 }
 
 // Whole decades around the values.
@@ -38,7 +45,7 @@ void SetLogRange(QLogValueAxis* axis, Range range) {
         range = {0.1, 1};
     const double low = std::pow(10, std::floor(std::log10(range.Low)));
     const double high = std::pow(10, std::ceil(std::log10(range.High)));
-    axis->setRange(low, high > low ? high : low * 10);
+    SetRange(axis, low, high > low ? high : low * 10);
 }
 
 QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style) {
@@ -69,11 +76,12 @@ ConvergencePlot::ConvergencePlot(QWidget* parent) : QWidget(parent) {
 ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     auto* chart = new QChart;
     chart->setTitle(tr("%1 series").arg(ConvergenceTable::SeriesName(kind)));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignRight);
     Chart c{};
     c.View = new QChartView(chart, this);
     c.View->setObjectName(kind == SeriesKind::First ? "First" : "Second");
-    c.View->setRenderHint(QPainter::Antialiasing);
+    // No antialiasing on screen: it would double the cost of following a
+    // Compute. The PNG export has it.
     c.View->setFocusPolicy(Qt::NoFocus);
     c.N = new QValueAxis(chart);
     c.N->setTitleText(tr("n"));
@@ -83,7 +91,7 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     chart->addAxis(c.N, Qt::AlignBottom);
     c.ValueAxis = new QValueAxis(chart);
     c.ValueAxis->setTitleText(tr("value"));
-    c.ValueAxis->setLabelFormat("%g");
+    c.ValueAxis->setLabelFormat("%.4g");
     chart->addAxis(c.ValueAxis, Qt::AlignLeft);
     c.ErrorAxis = new QLogValueAxis(chart);
     c.ErrorAxis->setTitleText(tr("|value − exact|"));
@@ -140,8 +148,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     const double last = std::max(summary.Iterations, 2);
 
     chart.Value->replace(values);
-    chart.Value->setName(leftOut ? tr("running value, %n INF or NaN left out", "", leftOut)
-                                 : tr("running value"));
+    chart.Value->setName(leftOut ? tr("value, %n INF or NaN left out", "", leftOut) : tr("value"));
     chart.Exact->clear();
     if (std::isfinite(exact)) {
         chart.Exact->append({QPointF(1, exact), QPointF(last, exact)});
@@ -151,10 +158,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     chart.Stop->clear();
     if (std::isfinite(summary.Value))
         chart.Stop->append(summary.Iterations, summary.Value);
-    const QString stop = ConvergenceTable::StopText(summary);
-    chart.Stop->setName(summary.Iterations == 1
-                            ? tr("stopped after 1 term: %1").arg(stop)
-                            : tr("stopped after %n terms: %1", "", summary.Iterations).arg(stop));
+    chart.Stop->setName(tr("stopped at n = %1").arg(summary.Iterations));
     chart.Error->replace(errors);
     chart.Error->setName(tr("|value − exact|"));
     chart.Precision->clear();
@@ -164,8 +168,9 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         chart.Precision->setName(tr("precision %1").arg(number(run.Precision)));
         errorRange.Add(run.Precision);
     }
-    chart.N->setRange(1, last);
-    chart.N->setTickInterval(last <= 10 ? 1 : 5);
+    SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends
+    if (chart.N->tickInterval() != (last <= 10 ? 1 : 5))
+        chart.N->setTickInterval(last <= 10 ? 1 : 5);
     SetLinearRange(chart.ValueAxis, valueRange);
     SetLogRange(chart.ErrorAxis, errorRange);
 

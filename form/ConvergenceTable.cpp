@@ -31,7 +31,7 @@ QString ConvergenceTable::SeriesName(SeriesKind kind) {
     case SeriesKind::Combined:
         break;
     }
-    return tr("combined (first − second)·x²");
+    return tr("combined");
 }
 
 // The one place that words a stop reason for this window.

@@ -23,7 +23,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // "e^2x", "5e^x", or the combined value, as the table and the plot name them.
+    // "e^2x", "5e^x" or "combined", as the table and the plot name them.
     static QString SeriesName(SeriesKind kind);
     // Why a series stopped, in words.
     static QString StopText(const SeriesSummary& summary);

@@ -4,6 +4,7 @@
 #include "ConvergenceTable.h"
 #include "SeriesCsv.h"
 
+#include <QChartView>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -13,9 +14,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     : ConvergenceView(owner, Qt::Window), Model(new ConvergenceTable(this)), Table(new QTableView),
@@ -25,10 +29,12 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     Table->setAccessibleName(tr("Every iteration"));
     Table->verticalHeader()->hide();
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SizeColumns();
     auto* splitter = new QSplitter;
     splitter->addWidget(Table);
     splitter->addWidget(Plot);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TableWidth(), 1});
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& caption, auto handler) {
@@ -53,7 +59,36 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     layout->addLayout(buttons);
-    resize(1100, 650);
+    resize(1320, 760);
+}
+
+// Wide enough for any number the table shows: measuring the cells instead
+// would cost more than the rest of a Compute.
+void ConvergenceWindow::SizeColumns() {
+    const QFontMetrics metrics = Table->fontMetrics();
+    const int number = metrics.horizontalAdvance("-0.00008888888") + 2 * metrics.averageCharWidth();
+    const int name = metrics.horizontalAdvance(ConvergenceTable::SeriesName(SeriesKind::Combined));
+    Table->setColumnWidth(ConvergenceTable::SeriesColumn, name + 2 * metrics.averageCharWidth());
+    Table->setColumnWidth(ConvergenceTable::IterationColumn, metrics.horizontalAdvance("888") * 2);
+    for (int column : {ConvergenceTable::TermColumn, ConvergenceTable::ValueColumn,
+                       ConvergenceTable::ErrorColumn})
+        Table->setColumnWidth(column, number);
+    int stop = 0;
+    for (SeriesStop reason :
+         {SeriesStop::ReachedPrecision, SeriesStop::NaNTerm, SeriesStop::IterationLimit}) {
+        SeriesSummary summary;
+        summary.Stop = reason;
+        stop = std::max(stop, metrics.horizontalAdvance(ConvergenceTable::StopText(summary)));
+    }
+    Table->setColumnWidth(ConvergenceTable::StopColumn, stop + 2 * metrics.averageCharWidth());
+}
+
+// What the table needs to show its columns side by side.
+int ConvergenceWindow::TableWidth() const {
+    int width = Table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * Table->frameWidth();
+    for (int column = 0; column < Model->columnCount(); ++column)
+        width += Table->columnWidth(column);
+    return width;
 }
 
 // Escape closes the window, as it closes a dialog.
@@ -67,7 +102,6 @@ void ConvergenceWindow::keyPressEvent(QKeyEvent* event) {
 void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
     Run = run;
     Model->SetRun(run);
-    Table->resizeColumnsToContents();
     Plot->SetRun(run);
 }
 
@@ -93,7 +127,13 @@ bool ConvergenceWindow::SaveSvg(const QString& path) {
 }
 
 bool ConvergenceWindow::SavePng(const QString& path) {
-    return Plot->grab().save(path, "PNG");
+    const QList<QChartView*> views = Plot->findChildren<QChartView*>();
+    for (QChartView* view : views)
+        view->setRenderHint(QPainter::Antialiasing);
+    const bool saved = Plot->grab().save(path, "PNG");
+    for (QChartView* view : views)
+        view->setRenderHint(QPainter::Antialiasing, false);
+    return saved;
 }
 
 void ConvergenceWindow::Export(const QString& title, const QString& name, const QString& filter,

@@ -25,6 +25,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void SizeColumns();
+    int TableWidth() const;
     // Asks for a file name with the standard dialog and saves with `save`.
     void Export(const QString& title, const QString& name, const QString& filter,
                 const std::function<bool(const QString&)>& save);
