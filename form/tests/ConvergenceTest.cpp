@@ -101,8 +101,11 @@ void ConvergenceTest::convergence() {
     const QStringList csv =
         QString::fromStdString(SeriesCsv(f.Form->LastRun())).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(table->rowCount(), csv.size() - 1);
-    for (int row = 0; row < table->rowCount(); ++row)
+    for (int row = 0; row < table->rowCount(); ++row) {
         QCOMPARE(TableRow(*table, row), CsvRow(csv[row + 1]));
+        const bool stopped = f.Form->LastRun()[size_t(row)].Stop != SeriesStop::GoesOn;
+        QCOMPARE(!table->index(row, 5).data().toString().isEmpty(), stopped); // says why
+    }
     for (QChartView* chart : window->findChildren<QChartView*>()) {
         const SeriesKind kind =
             chart->objectName() == "First" ? SeriesKind::First : SeriesKind::Second;
@@ -124,8 +127,16 @@ void ConvergenceTest::convergence() {
     QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
     QVERIFY(!QImage(path + ".png").isNull());
 
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window->findChild<QTableView*>(), Qt::Key_Escape);
+    window->activateWindow(); // Compute's click activated the main window
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    auto* view = window->findChild<QTableView*>();
+    QCOMPARE(QApplication::focusWidget(), view); // the keyboard starts in the table
+    QAccessibleTableCellInterface* cell = QAccessible::queryAccessibleInterface(view)
+                                              ->tableInterface()
+                                              ->cellAt(0, 3)
+                                              ->tableCellInterface();
+    QCOMPARE(cell->columnHeaderCells().at(0)->text(QAccessible::Name), QString("value"));
+    QTest::keyClick(view, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     f.Form->ShowConvergence();
     QCOMPARE(f.Form->Convergence(), window); // one window, shown again
