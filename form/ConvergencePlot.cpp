@@ -39,13 +39,16 @@ void SetLinearRange(QValueAxis* axis, Range range) {
     SetRange(axis, range.Low - pad, range.High + pad);
 }
 
-// Whole decades around the values.
+// Whole decades around the values, labelled at most every 6th decade.
 void SetLogRange(QLogValueAxis* axis, Range range) {
     if (range.Low > range.High)
         range = {0.1, 1};
-    const double low = std::pow(10, std::floor(std::log10(range.Low)));
-    const double high = std::pow(10, std::ceil(std::log10(range.High)));
-    SetRange(axis, low, high > low ? high : low * 10);
+    const double low = std::floor(std::log10(range.Low));
+    const double high = std::max(std::ceil(std::log10(range.High)), low + 1);
+    const double base = std::pow(10, std::ceil((high - low) / 6));
+    if (axis->base() != base)
+        axis->setBase(base);
+    SetRange(axis, std::pow(10, low), std::pow(10, high));
 }
 
 QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style) {
@@ -91,7 +94,7 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     chart->addAxis(c.N, Qt::AlignBottom);
     c.ValueAxis = new QValueAxis(chart);
     c.ValueAxis->setTitleText(tr("value"));
-    c.ValueAxis->setLabelFormat("%.4g");
+    c.ValueAxis->setLabelFormat("%.3g");
     chart->addAxis(c.ValueAxis, Qt::AlignLeft);
     c.ErrorAxis = new QLogValueAxis(chart);
     c.ErrorAxis->setTitleText(tr("|value − exact|"));

@@ -4,6 +4,7 @@
 #include "ConvergenceTable.h"
 #include "SeriesCsv.h"
 
+#include <QApplication>
 #include <QChartView>
 #include <QFile>
 #include <QFileDialog>
@@ -15,11 +16,41 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QSvgGenerator>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+// Draws a cell's text with one QPainter::drawText. The styled delegate lays
+// each text out twice per paint, which made repainting the table cost more
+// than all the rest of a Compute with the window open.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+        if (cell.state & (QStyle::State_Selected | QStyle::State_HasFocus)) {
+            cell.text.clear(); // the style draws the selection and the focus
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+        }
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, cell.widget) + 1;
+        painter->setPen(cell.palette.color(
+            cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(cell.rect.adjusted(margin, 0, -margin, 0), int(cell.displayAlignment),
+                          text);
+    }
+};
+
+} // namespace
 
 ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     : ConvergenceView(owner, Qt::Window), Model(new ConvergenceTable(this)), Table(new QTableView),
@@ -29,6 +60,7 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     Table->setAccessibleName(tr("Every iteration"));
     Table->verticalHeader()->hide();
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setItemDelegate(new CellDelegate(Table));
     SizeColumns();
     auto* splitter = new QSplitter;
     splitter->addWidget(Table);
@@ -66,13 +98,15 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
 // would cost more than the rest of a Compute.
 void ConvergenceWindow::SizeColumns() {
     const QFontMetrics metrics = Table->fontMetrics();
-    const int number = metrics.horizontalAdvance("-0.00008888888") + 2 * metrics.averageCharWidth();
+    const int padding = 2 * metrics.averageCharWidth();
+    const int number = metrics.horizontalAdvance("-8.888888E-08") + padding;
     const int name = metrics.horizontalAdvance(ConvergenceTable::SeriesName(SeriesKind::Combined));
-    Table->setColumnWidth(ConvergenceTable::SeriesColumn, name + 2 * metrics.averageCharWidth());
+    Table->setColumnWidth(ConvergenceTable::SeriesColumn, name + padding);
     Table->setColumnWidth(ConvergenceTable::IterationColumn, metrics.horizontalAdvance("888") * 2);
-    for (int column : {ConvergenceTable::TermColumn, ConvergenceTable::ValueColumn,
-                       ConvergenceTable::ErrorColumn})
-        Table->setColumnWidth(column, number);
+    Table->setColumnWidth(ConvergenceTable::TermColumn, number);
+    Table->setColumnWidth(ConvergenceTable::ValueColumn, number);
+    Table->setColumnWidth(ConvergenceTable::ErrorColumn,
+                          metrics.horizontalAdvance("-0.00008888888") + padding);
     int stop = 0;
     for (SeriesStop reason :
          {SeriesStop::ReachedPrecision, SeriesStop::NaNTerm, SeriesStop::IterationLimit}) {
@@ -80,7 +114,7 @@ void ConvergenceWindow::SizeColumns() {
         summary.Stop = reason;
         stop = std::max(stop, metrics.horizontalAdvance(ConvergenceTable::StopText(summary)));
     }
-    Table->setColumnWidth(ConvergenceTable::StopColumn, stop + 2 * metrics.averageCharWidth());
+    Table->setColumnWidth(ConvergenceTable::StopColumn, stop + padding);
 }
 
 // What the table needs to show its columns side by side.
