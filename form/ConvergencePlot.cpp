@@ -86,6 +86,7 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     // No antialiasing on screen: it would double the cost of following a
     // Compute. The PNG export has it.
     c.View->setFocusPolicy(Qt::NoFocus);
+    c.View->setAccessibleName(chart->title());
     c.N = new QValueAxis(chart);
     c.N->setTitleText(tr("n"));
     c.N->setLabelFormat("%d");
@@ -117,8 +118,11 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
 
 void ConvergencePlot::SetRun(const ConvergenceRun& run) {
     QStringList sentences;
-    sentences << ShowSeries(Charts[0], SeriesKind::First, run)
-              << ShowSeries(Charts[1], SeriesKind::Second, run);
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second}) {
+        Chart& chart = Charts[kind == SeriesKind::First ? 0 : 1];
+        sentences << ShowSeries(chart, kind, run);
+        chart.View->setAccessibleDescription(sentences.back());
+    }
     setAccessibleDescription(sentences.join(' '));
 }
 
