@@ -135,7 +135,11 @@ void ConvergenceTest::convergence() {
                                               ->tableInterface()
                                               ->cellAt(0, 3)
                                               ->tableCellInterface();
-    QCOMPARE(cell->columnHeaderCells().at(0)->text(QAccessible::Name), QString("value"));
+    const QList<QAccessibleInterface*> headers = cell->columnHeaderCells(); // ours to delete
+    const QString header = headers.value(0) ? headers[0]->text(QAccessible::Name) : QString();
+    for (QAccessibleInterface* made : headers) // unregistered: deleted through the registry
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(made));
+    QCOMPARE(header, QString("value"));
     QTest::keyClick(view, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     f.Form->ShowConvergence();
