@@ -7,6 +7,7 @@
 // performs the deferred repaints.
 #include "Application.h"
 #include "BareWindow.h"
+#include "ConvergenceView.h"
 #include "Dialogs.h"
 #include "EvaluateSeries.h"
 #include "Text.h"
@@ -93,6 +94,19 @@ void BM_FormPress(benchmark::State& bench, bool repaint) {
     });
 }
 
+// The same press, repainted, while the convergence window is open and follows
+// each Compute with its table and plot.
+void BM_FormPressConvergenceOpen(benchmark::State& bench) {
+    TForm1 form;
+    form.Edit1->SetText(Precision);
+    form.Edit2->SetText(X);
+    ShowAndWait(form);
+    form.ShowConvergence();
+    if (!form.Convergence() || !QTest::qWaitForWindowExposed(form.Convergence()))
+        bench.SkipWithError("the convergence window did not open");
+    TimePresses(bench, true, [&] { form.Button1->click(); });
+}
+
 // A press with 10,000 pasted characters in the precision input: refused text
 // ends the press with a conversion error, a long valid number still computes.
 void BM_FormPressPasted(benchmark::State& bench, bool valid) {
@@ -140,6 +154,7 @@ BENCHMARK_CAPTURE(BM_BarePress, no_repaint_selectable, false, true)->Unit(benchm
 BENCHMARK_CAPTURE(BM_FormPress, repaint, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BarePress, repaint, true, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BarePress, repaint_selectable, true, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FormPressConvergenceOpen)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FormPressPasted, letters, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FormPressPasted, long_number, true)->Unit(benchmark::kMicrosecond);
 

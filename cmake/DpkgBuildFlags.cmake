@@ -18,4 +18,5 @@ series_calc_dpkg_buildflag(CXXFLAGS cxxflags)
 series_calc_dpkg_buildflag(LDFLAGS ldflags)
 string(APPEND CMAKE_CXX_FLAGS " ${cppflags} ${cxxflags}")
 string(APPEND CMAKE_EXE_LINKER_FLAGS " ${ldflags}")
+string(APPEND CMAKE_MODULE_LINKER_FLAGS " ${ldflags}") # the convergence window
 message(STATUS "dpkg-buildflags: ${cppflags} ${cxxflags} | ${ldflags}")

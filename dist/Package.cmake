@@ -20,6 +20,8 @@ term in single precision, each until its first term at or below the
 precision or 30 terms, and shows the running values and the combined value
 (first - second) x^2. It can save the inputs and the first value to Test.txt
 in the working directory and read them back.
+Ctrl+D opens a window with every iteration in a table and a plot of how
+each series converges, which it saves as CSV, SVG or PNG.
 
 series-table prints every iteration of both series on the command line, as
 a table or as CSV.")

@@ -67,12 +67,12 @@ QString HelpWindow::Text() {
                          "iteration of the last computation as CSV, the text that "
                          "series-table --csv prints. A double-click selects the whole number."));
     html += Heading(tr("Keys"));
-    // The convergence window's key joins this table when it exists.
     const std::pair<QKeySequence, QString> keys[] = {
         {QKeySequence(Qt::Key_Enter), tr("in an input: computes; on a button: presses it")},
         {QKeySequence(Qt::Key_Space), tr("presses the focused button")},
         {QKeySequence(Qt::Key_Tab), tr("moves to the next input or button")},
         {CopyResultsKey, tr("copies the three results")},
+        {ConvergenceKey, tr("opens the convergence window: every iteration, a plot, export")},
         {QKeySequence(QKeySequence::HelpContents), tr("opens this help")},
         {QKeySequence(Qt::Key_Escape), tr("closes this help")},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), tr("closes the window")},

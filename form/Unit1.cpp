@@ -1,12 +1,14 @@
 #include "Unit1.h"
 
 #include "CalcRecord.h"
+#include "ConvergenceLoader.h"
 #include "Dialogs.h"
 #include "EvaluateSeries.h"
 #include "ResultHint.h"
 #include "SeriesSummary.h"
 #include "Spoken.h"
 #include "StrToFloat.h"
+#include "Text.h"
 #include "Unit1Layout.h"
 #include "ValueLine.h"
 
@@ -70,6 +72,7 @@ void TForm1::Button1Click(TObject*) {
     });
     CopyResults->setEnabled(true);
     ShowSummaries(tracker);
+    FollowCompute();
 }
 
 // Each result's hint tells how it came about. Each result label is named by
@@ -84,6 +87,29 @@ void TForm1::ShowSummaries(const SeriesTracker& tracker) {
         ResultLabel(kind)->setAccessibleName(spoken.back());
     }
     Announce(this, spoken.join("; "));
+}
+
+// The convergence window, while open, shows each new Compute.
+void TForm1::FollowCompute() {
+    RunPrecision = CalcState.Precision;
+    RunX = CalcState.X;
+    if (ConvergenceWindow && ConvergenceWindow->isVisible())
+        ConvergenceWindow->ShowRun({Run, RunPrecision, RunX, FormatSettings});
+}
+
+void TForm1::ShowConvergence() {
+    if (!ConvergenceWindow) {
+        QString error;
+        ConvergenceWindow = LoadConvergenceView(this, error);
+        if (!ConvergenceWindow) {
+            ShowErrorMessage(FromQString(error));
+            return;
+        }
+    }
+    ConvergenceWindow->ShowRun({Run, RunPrecision, RunX, FormatSettings});
+    ConvergenceWindow->show();
+    ConvergenceWindow->raise();
+    ConvergenceWindow->activateWindow();
 }
 
 void TForm1::Button2Click(TObject*) {

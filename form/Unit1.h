@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class ConvergenceView;
 class HelpWindow;
 class SeriesTracker;
 class QAction;
@@ -16,6 +17,8 @@ class QMenu;
 
 // Copies the three results from anywhere in the window.
 inline const QKeySequence CopyResultsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+// Opens the convergence window.
+inline const QKeySequence ConvergenceKey(Qt::CTRL | Qt::Key_D);
 
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
@@ -64,14 +67,22 @@ public:
     // entries.
     void FillNumberMenu(QMenu& menu, TLabel* label);
 
+    // Opens the convergence window (Ctrl+D) on the last Compute, or raises it.
+    void ShowConvergence();
+    ConvergenceView* Convergence() const { return ConvergenceWindow; }
+
 private:
     std::vector<SeriesValue> Run;
-    QAction* CopyResults = nullptr; // Ctrl+Shift+C; enabled once there are results
-    HelpWindow* Help = nullptr;     // made on the first F1
+    float RunPrecision = 0, RunX = 0;             // the inputs of Run
+    ConvergenceView* ConvergenceWindow = nullptr; // created on first open
+    QAction* CopyResults = nullptr;               // Ctrl+Shift+C; enabled once there are results
+    QAction* OpenConvergence = nullptr;           // Ctrl+D
+    HelpWindow* Help = nullptr;                   // made on the first F1
 
     void AddWindowActions();
     void ShowNumberMenu(TLabel* label, const QPoint& at);
     void ShowHelp();
+    void FollowCompute();
 
     void DescribeForScreenReaders();
     TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10

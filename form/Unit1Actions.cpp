@@ -1,5 +1,5 @@
 // The window's actions beyond its buttons: the number labels' context menu,
-// copying, and the help.
+// copying, the convergence window and the help.
 #include "HelpWindow.h"
 #include "SeriesCsv.h"
 #include "Text.h"
@@ -25,6 +25,11 @@ void TForm1::AddWindowActions() {
     QObject::connect(CopyResults, &QAction::triggered, this, [this] { Copy(ResultsText()); });
     addAction(CopyResults);
 
+    OpenConvergence = new QAction(tr("Show the convergence"), this);
+    OpenConvergence->setShortcut(ConvergenceKey);
+    QObject::connect(OpenConvergence, &QAction::triggered, this, [this] { ShowConvergence(); });
+    addAction(OpenConvergence);
+
     auto* help = new QAction(tr("Help"), this);
     help->setShortcut(QKeySequence::HelpContents);
     QObject::connect(help, &QAction::triggered, this, [this] { ShowHelp(); });
@@ -42,6 +47,8 @@ void TForm1::FillNumberMenu(QMenu& menu, TLabel* label) {
     QAction* csv = menu.addAction(tr("Copy every iteration as CSV"),
                                   [this] { Copy(ToQString(SeriesCsv(Run))); });
     csv->setEnabled(!Run.empty());
+    menu.addSeparator();
+    menu.addAction(OpenConvergence);
 }
 
 void TForm1::ShowNumberMenu(TLabel* label, const QPoint& at) {

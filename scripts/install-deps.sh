@@ -10,12 +10,14 @@ set -euo pipefail
 # building and running the programs, and their man pages. lrelease compiles
 # the translations (qt6-l10n-tools; qt6-tools-dev has its CMake functions);
 # Qt's own translations word the inputs' context menu, and the window tests
-# read them.
+# read them. Qt Charts draws the convergence plot (its CMake package needs Qt OpenGL's, which Debian 12 does
+# not pull in) and Qt SVG exports it.
 packages_build=(
     cmake ninja-build g++
     libmpfr-dev
     qt6-base-dev libgl-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
     fonts-liberation2
     help2man
 )

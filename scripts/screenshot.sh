@@ -2,6 +2,8 @@
 # Starts the program under Xvfb, computes with precision 0.001 and x = 1,
 # saves and reads back the record, and writes a screenshot of the window.
 # Usage: scripts/screenshot.sh [OUTPUT.png] (default docs/screenshot.png)
+# With CONVERGENCE=1 it then opens the convergence window (Ctrl+D) and takes
+# that instead, as docs/convergence.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
@@ -12,7 +14,7 @@ scripts/install-deps.sh screenshot
 
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 800x600x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1000x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
@@ -31,6 +33,12 @@ xdotool mousemove --window "$window" 300 196 click 1 # Зберегти
 sleep 0.3
 xdotool mousemove --window "$window" 300 196 click 1 # Читати
 sleep 0.5
+
+if [ -n "${CONVERGENCE:-}" ]; then
+    xdotool key ctrl+d
+    window=$(xdotool search --sync --name '^Convergence$' | head -1)
+    sleep 1
+fi
 
 mkdir -p "$(dirname "$out")"
 import -window "$window" "$out"

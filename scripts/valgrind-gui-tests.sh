@@ -10,7 +10,8 @@ command -v valgrind >/dev/null || apt-get install -y --no-install-recommends val
 
 status=0
 for test in ui/ui_tests form/tests/form_tests form/tests/file_faults_tests \
-            form/tests/odd_input_tests form/tests/random_session_tests; do
+            form/tests/odd_input_tests form/tests/random_session_tests \
+            form/tests/convergence_tests; do
     echo "=== $test"
     QT_QPA_PLATFORM=offscreen valgrind --quiet --tool=memcheck --leak-check=full \
         --show-leak-kinds=definite --errors-for-leak-kinds=definite --error-exitcode=99 \

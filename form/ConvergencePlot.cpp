@@ -1,0 +1,208 @@
+#include "ConvergencePlot.h"
+
+#include "ConvergenceTable.h"
+#include "FloatToStrF.h"
+#include "SeriesSummary.h"
+#include "Text.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The lowest and highest of some values, or the fallback when there are none;
+// never an empty range.
+struct Range {
+    double Low = INFINITY, High = -INFINITY;
+    void Add(double value) { Low = std::min(Low, value), High = std::max(High, value); }
+};
+
+// A new range lays the axis out again, its labels' text included: the slowest
+// part of showing a run. Only a change does that.
+template <class Axis> void SetRange(Axis* axis, double low, double high) {
+    if (axis->min() != low || axis->max() != high)
+        axis->setRange(low, high);
+}
+
+void SetLinearRange(QValueAxis* axis, Range range) {
+    if (range.Low > range.High)
+        range = {0, 1};
+    const double pad = range.High > range.Low ? (range.High - range.Low) * 0.05
+                                              : std::max(std::abs(range.High) * 0.05, 1.0);
+    SetRange(axis, range.Low - pad, range.High + pad);
+}
+
+// Whole decades around the values, labelled at most every 6th decade.
+void SetLogRange(QLogValueAxis* axis, Range range) {
+    if (range.Low > range.High)
+        range = {0.1, 1};
+    const double low = std::floor(std::log10(range.Low));
+    const double high = std::max(std::ceil(std::log10(range.High)), low + 1);
+    const double base = std::pow(10, std::ceil((high - low) / 6));
+    if (axis->base() != base)
+        axis->setBase(base);
+    SetRange(axis, std::pow(10, low), std::pow(10, high));
+}
+
+QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style) {
+    auto* line = new QLineSeries(chart);
+    chart->addSeries(line);
+    line->attachAxis(x);
+    line->attachAxis(y);
+    if (style != Qt::SolidLine) {
+        QPen pen = line->pen();
+        pen.setStyle(style);
+        line->setPen(pen);
+    }
+    return line;
+}
+
+} // namespace
+
+ConvergencePlot::ConvergencePlot(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Charts[0] = MakeChart(SeriesKind::First);
+    Charts[1] = MakeChart(SeriesKind::Second);
+    for (const Chart& chart : Charts)
+        layout->addWidget(chart.View);
+    setAccessibleName(tr("Convergence plot"));
+}
+
+ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
+    auto* chart = new QChart;
+    chart->setTitle(tr("%1 series").arg(ConvergenceTable::SeriesName(kind)));
+    chart->legend()->setAlignment(Qt::AlignRight);
+    Chart c{};
+    c.View = new QChartView(chart, this);
+    c.View->setObjectName(kind == SeriesKind::First ? "First" : "Second");
+    // No antialiasing on screen: it would double the cost of following a
+    // Compute. The PNG export has it.
+    c.View->setFocusPolicy(Qt::NoFocus);
+    c.View->setAccessibleName(chart->title());
+    c.N = new QValueAxis(chart);
+    c.N->setTitleText(tr("n"));
+    c.N->setLabelFormat("%d");
+    c.N->setTickType(QValueAxis::TicksDynamic);
+    c.N->setTickAnchor(0);
+    chart->addAxis(c.N, Qt::AlignBottom);
+    c.ValueAxis = new QValueAxis(chart);
+    c.ValueAxis->setTitleText(tr("value"));
+    c.ValueAxis->setLabelFormat("%.3g");
+    chart->addAxis(c.ValueAxis, Qt::AlignLeft);
+    c.ErrorAxis = new QLogValueAxis(chart);
+    c.ErrorAxis->setTitleText(tr("|value − exact|"));
+    c.ErrorAxis->setLabelFormat("%g");
+    chart->addAxis(c.ErrorAxis, Qt::AlignRight);
+
+    c.Value = AddLine(chart, c.N, c.ValueAxis, Qt::SolidLine);
+    c.Value->setObjectName("value");
+    c.Value->setPointsVisible(true);
+    c.Exact = AddLine(chart, c.N, c.ValueAxis, Qt::DashLine);
+    c.Stop = new QScatterSeries(chart);
+    c.Stop->setMarkerSize(14);
+    chart->addSeries(c.Stop);
+    c.Stop->attachAxis(c.N);
+    c.Stop->attachAxis(c.ValueAxis);
+    c.Error = AddLine(chart, c.N, c.ErrorAxis, Qt::SolidLine);
+    c.Precision = AddLine(chart, c.N, c.ErrorAxis, Qt::DotLine);
+    return c;
+}
+
+void ConvergencePlot::SetRun(const ConvergenceRun& run) {
+    QStringList sentences;
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second}) {
+        Chart& chart = Charts[kind == SeriesKind::First ? 0 : 1];
+        sentences << ShowSeries(chart, kind, run);
+        chart.View->setAccessibleDescription(sentences.back());
+    }
+    setAccessibleDescription(sentences.join(' '));
+}
+
+QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run) {
+    const auto number = [&](double value) {
+        return ToQString(FloatToStrF(value, ffGeneral, 7, 2, run.Settings));
+    };
+    SeriesTracker tracker(run.Precision, run.X);
+    const double exact = ExactValue(kind, run.X);
+    QList<QPointF> values, errors;
+    Range valueRange, errorRange;
+    int leftOut = 0;
+    for (const SeriesValue& v : run.Values) {
+        if (v.Kind != kind)
+            continue;
+        tracker(v);
+        if (!std::isfinite(v.Value)) {
+            ++leftOut;
+            continue;
+        }
+        values << QPointF(v.Iteration, v.Value);
+        valueRange.Add(v.Value);
+        const double error = std::abs(double{v.Value} - exact);
+        if (std::isfinite(error) && error > 0) { // a log axis has no place for 0
+            errors << QPointF(v.Iteration, error);
+            errorRange.Add(error);
+        }
+    }
+    const SeriesSummary summary = tracker.Summary(kind);
+    const double last = std::max(summary.Iterations, 2);
+
+    chart.Value->replace(values);
+    chart.Value->setName(leftOut ? tr("value, %n INF or NaN left out", "", leftOut) : tr("value"));
+    chart.Exact->clear();
+    if (std::isfinite(exact)) {
+        chart.Exact->append({QPointF(1, exact), QPointF(last, exact)});
+        valueRange.Add(exact);
+    }
+    chart.Exact->setName(tr("exact %1").arg(number(exact)));
+    chart.Stop->clear();
+    if (std::isfinite(summary.Value))
+        chart.Stop->append(summary.Iterations, summary.Value);
+    chart.Stop->setName(tr("stopped at n = %1").arg(summary.Iterations));
+    chart.Error->replace(errors);
+    chart.Error->setName(tr("|value − exact|"));
+    chart.Precision->clear();
+    chart.Precision->setVisible(run.Precision > 0);
+    if (run.Precision > 0) {
+        chart.Precision->append({QPointF(1, run.Precision), QPointF(last, run.Precision)});
+        chart.Precision->setName(tr("precision %1").arg(number(run.Precision)));
+        errorRange.Add(run.Precision);
+    }
+    SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends
+    if (chart.N->tickInterval() != (last <= 10 ? 1 : 5))
+        chart.N->setTickInterval(last <= 10 ? 1 : 5);
+    SetLinearRange(chart.ValueAxis, valueRange);
+    SetLogRange(chart.ErrorAxis, errorRange);
+
+    return Sentence(kind, summary.Iterations, errors, leftOut, run.Settings);
+}
+
+// "e^2x: 10 terms, the error falls from 4.4 to 0.000061."
+QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPointF>& errors,
+                                  int leftOut, const TFormatSettings& settings) {
+    const auto number = [&](double value) {
+        return ToQString(FloatToStrF(value, ffGeneral, 2, 2, settings));
+    };
+    const QString name = ConvergenceTable::SeriesName(kind);
+    QString sentence =
+        terms == 1 ? tr("%1: 1 term").arg(name) : tr("%1: %n terms", "", terms).arg(name);
+    if (errors.isEmpty())
+        sentence += tr(", no finite error");
+    else if (errors.size() == 1)
+        sentence += tr(", the error is %1").arg(number(errors.front().y()));
+    else
+        sentence += (errors.back().y() < errors.front().y() ? tr(", the error falls from %1 to %2")
+                                                            : tr(", the error grows from %1 to %2"))
+                        .arg(number(errors.front().y()), number(errors.back().y()));
+    if (leftOut)
+        sentence += leftOut == 1 ? tr(", 1 INF or NaN value left out")
+                                 : tr(", %n INF or NaN values left out", "", leftOut);
+    return sentence + '.';
+}

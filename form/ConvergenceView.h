@@ -1,0 +1,37 @@
+#pragma once
+
+#include "EvaluateSeries.h"
+#include "FormatSettings.h"
+
+#include <QWidget>
+
+#include <vector>
+
+// One Compute as the convergence window shows it: every value handed over, in
+// order, and the inputs they came from.
+struct ConvergenceRun {
+    std::vector<SeriesValue> Values;
+    float Precision = 0;
+    float X = 0;
+    TFormatSettings Settings; // how the main window writes numbers
+};
+
+// The convergence window: every iteration in a table, a plot, and exports. It
+// lives in a module of its own (convergence.so), loaded when it first opens,
+// so that Qt Charts costs the program's start-up nothing.
+class ConvergenceView : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    // Shows this run in the table and the plot.
+    virtual void ShowRun(const ConvergenceRun& run) = 0;
+
+    // The exports; each writes one file and says whether it could.
+    virtual bool SaveCsv(const QString& path) const = 0; // exactly `series-table --csv`
+    virtual bool SaveSvg(const QString& path) = 0;       // the plot
+    virtual bool SavePng(const QString& path) = 0;       // the plot
+};
+
+// The module's one entry: a new, hidden window owned by `owner`.
+using CreateConvergenceViewFunction = ConvergenceView* (*)(QWidget* owner);
+inline constexpr char CreateConvergenceViewSymbol[] = "CreateConvergenceView";

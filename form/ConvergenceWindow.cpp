@@ -1,0 +1,178 @@
+#include "ConvergenceWindow.h"
+
+#include "ConvergencePlot.h"
+#include "ConvergenceTable.h"
+#include "SeriesCsv.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QSvgGenerator>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Draws a cell's text with one QPainter::drawText. The styled delegate lays
+// each text out twice per paint, which made repainting the table cost more
+// than all the rest of a Compute with the window open.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+        if (cell.state & (QStyle::State_Selected | QStyle::State_HasFocus)) {
+            cell.text.clear(); // the style draws the selection and the focus
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+        }
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, cell.widget) + 1;
+        painter->setPen(cell.palette.color(
+            cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(cell.rect.adjusted(margin, 0, -margin, 0), int(cell.displayAlignment),
+                          text);
+    }
+};
+
+} // namespace
+
+ConvergenceWindow::ConvergenceWindow(QWidget* owner)
+    : ConvergenceView(owner, Qt::Window), Model(new ConvergenceTable(this)), Table(new QTableView),
+      Plot(new ConvergencePlot) {
+    setWindowTitle(tr("Convergence"));
+    Table->setModel(Model);
+    Table->setAccessibleName(tr("Every iteration"));
+    Table->verticalHeader()->hide();
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setItemDelegate(new CellDelegate(Table));
+    SizeColumns();
+    auto* splitter = new QSplitter;
+    splitter->addWidget(Table);
+    splitter->addWidget(Plot);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TableWidth(), 1});
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const QString& caption, auto handler) {
+        auto* b = new QPushButton(caption);
+        connect(b, &QPushButton::clicked, this, handler);
+        buttons->addWidget(b);
+    };
+    button(tr("Save table as CSV…"), [this] {
+        Export(tr("Save the table"), "convergence.csv", tr("CSV files (*.csv)"),
+               [this](const QString& path) { return SaveCsv(path); });
+    });
+    button(tr("Save plot as SVG…"), [this] {
+        Export(tr("Save the plot"), "convergence.svg", tr("SVG images (*.svg)"),
+               [this](const QString& path) { return SaveSvg(path); });
+    });
+    button(tr("Save plot as PNG…"), [this] {
+        Export(tr("Save the plot"), "convergence.png", tr("PNG images (*.png)"),
+               [this](const QString& path) { return SavePng(path); });
+    });
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    layout->addLayout(buttons);
+    resize(1320, 760);
+}
+
+// Wide enough for any number the table shows: measuring the cells instead
+// would cost more than the rest of a Compute.
+void ConvergenceWindow::SizeColumns() {
+    const QFontMetrics metrics = Table->fontMetrics();
+    const int padding = 2 * metrics.averageCharWidth();
+    const int number = metrics.horizontalAdvance("-8.888888E-08") + padding;
+    const int name = metrics.horizontalAdvance(ConvergenceTable::SeriesName(SeriesKind::Combined));
+    Table->setColumnWidth(ConvergenceTable::SeriesColumn, name + padding);
+    Table->setColumnWidth(ConvergenceTable::IterationColumn, metrics.horizontalAdvance("888") * 2);
+    Table->setColumnWidth(ConvergenceTable::TermColumn, number);
+    Table->setColumnWidth(ConvergenceTable::ValueColumn, number);
+    Table->setColumnWidth(ConvergenceTable::ErrorColumn,
+                          metrics.horizontalAdvance("-0.00008888888") + padding);
+    // The stop reasons are sentences: the last column takes what room is left,
+    // and a cell's tooltip holds all of it.
+    Table->setColumnWidth(ConvergenceTable::StopColumn, 40 * metrics.averageCharWidth());
+    Table->horizontalHeader()->setStretchLastSection(true);
+}
+
+// What the table needs to show its columns side by side.
+int ConvergenceWindow::TableWidth() const {
+    int width = Table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * Table->frameWidth();
+    for (int column = 0; column < Model->columnCount(); ++column)
+        width += Table->columnWidth(column);
+    return width;
+}
+
+// Escape closes the window, as it closes a dialog.
+void ConvergenceWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        ConvergenceView::keyPressEvent(event);
+}
+
+void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
+    Run = run;
+    Model->SetRun(run);
+    Plot->SetRun(run);
+}
+
+bool ConvergenceWindow::SaveCsv(const QString& path) const {
+    const std::string csv = SeriesCsv(Run.Values);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && file.flush();
+}
+
+bool ConvergenceWindow::SaveSvg(const QString& path) {
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(Plot->size());
+    svg.setViewBox(Plot->rect());
+    svg.setTitle(Plot->accessibleName());
+    svg.setDescription(Plot->accessibleDescription());
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    Plot->render(&painter);
+    return painter.end();
+}
+
+bool ConvergenceWindow::SavePng(const QString& path) {
+    const QList<QChartView*> views = Plot->findChildren<QChartView*>();
+    for (QChartView* view : views)
+        view->setRenderHint(QPainter::Antialiasing);
+    const bool saved = Plot->grab().save(path, "PNG");
+    for (QChartView* view : views)
+        view->setRenderHint(QPainter::Antialiasing, false);
+    return saved;
+}
+
+void ConvergenceWindow::Export(const QString& title, const QString& name, const QString& filter,
+                               const std::function<bool(const QString&)>& save) {
+    const QString path = QFileDialog::getSaveFileName(this, title, name, filter);
+    if (!path.isEmpty() && !save(path))
+        QMessageBox::warning(this, title, tr("%1 could not be written.").arg(path));
+}
+
+extern "C" Q_DECL_EXPORT ConvergenceView* CreateConvergenceView(QWidget* owner) {
+    return new ConvergenceWindow(owner);
+}

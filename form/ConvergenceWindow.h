@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ConvergenceView.h"
+
+#include <functional>
+
+class ConvergencePlot;
+class ConvergenceTable;
+class QTableView;
+
+// The window of the convergence module: the table beside the plot, and buttons
+// that save them. Escape closes it.
+class ConvergenceWindow : public ConvergenceView {
+    Q_OBJECT
+
+public:
+    explicit ConvergenceWindow(QWidget* owner);
+
+    void ShowRun(const ConvergenceRun& run) override;
+    bool SaveCsv(const QString& path) const override;
+    bool SaveSvg(const QString& path) override;
+    bool SavePng(const QString& path) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SizeColumns();
+    int TableWidth() const;
+    // Asks for a file name with the standard dialog and saves with `save`.
+    void Export(const QString& title, const QString& name, const QString& filter,
+                const std::function<bool(const QString&)>& save);
+
+    ConvergenceTable* Model;
+    QTableView* Table;
+    ConvergencePlot* Plot;
+    ConvergenceRun Run;
+};
