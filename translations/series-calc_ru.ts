@@ -2,9 +2,199 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en">
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <location filename="../form/HelpWindow.cpp" line="+32"/>
+        <source>Series Calculator help</source>
+        <translation>Справка программы «Степенной ряд»</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>What it computes</source>
+        <translation>Что вычисляет программа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after 30 terms.</source>
+        <translation>Введите x в верхнее поле, а точность — в нижнее, затем нажмите «%1». Программа почленно суммирует два степенных ряда в арифметике одинарной точности: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, приближающий e^2x, и &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, приближающий 5e^x. Каждый ряд останавливается после первого члена, не превосходящего точность, или после 30 членов.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The three results, top to bottom: the 5e^x series, the combined value (first − second)·x², and the e^2x series. After %1 and %2, the three numbers on the right are the saved precision, x and e^2x value.</source>
+        <translation>Три результата сверху вниз: ряд для 5e^x, комбинация &lt;nobr&gt;(первый − второй)·x²&lt;/nobr&gt; и ряд для e^2x. После «%1» и «%2» три числа справа — это сохранённые точность, x и значение ряда для e^2x.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tooltips and copying</source>
+        <translation>Подсказки и копирование</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Point at a result: its tooltip tells how many terms were summed, why the series stopped, the exact value and how far the shown value is from it.</source>
+        <translation>Наведите указатель мыши на результат: подсказка покажет, сколько членов просуммировано, почему ряд остановился, точное значение и насколько показанное значение от него отличается.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Right-click a result or a saved number to copy the number as shown, all three results (one number a line, top to bottom), or every iteration of the last computation as CSV, the text that series-table --csv prints. A double-click selects the whole number.</source>
+        <translation>Щёлкните правой кнопкой мыши по результату или сохранённому числу, чтобы скопировать это число в том виде, в каком оно показано, все три результата (по одному числу в строке, сверху вниз) или все итерации последнего вычисления в формате CSV — тот же текст, что выводит &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Двойной щелчок выделяет число целиком.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>in an input: computes; on a button: presses it</source>
+        <translation>в поле ввода — вычисляет; на кнопке — нажимает её</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>presses the focused button</source>
+        <translation>нажимает кнопку, на которой стоит фокус</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>moves to the next input or button</source>
+        <translation>переходит к следующему полю или кнопке</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>copies the three results</source>
+        <translation>копирует три результата</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>opens this help</source>
+        <translation>открывает эту справку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>closes this help</source>
+        <translation>закрывает эту справку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>closes the window</source>
+        <translation>закрывает окно</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt in the folder the program was started from (from the menu, usually your home folder), here %2. It writes over an existing Test.txt only if that file holds such a record; any other file is left alone.</source>
+        <translation>Кнопка «%1» записывает точность, x и значение ряда для e^2x (20 байт) в файл Test.txt в папке, из которой запущена программа (при запуске из меню это обычно ваша домашняя папка), здесь — %2. Существующий Test.txt перезаписывается, только если он содержит запись такого формата; любой другой файл остаётся нетронутым.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Series Calculator %1. Licence: MIT; it comes with no warranty.</source>
+        <translation>«Степенной ряд», версия %1. Лицензия: MIT; программа поставляется без каких-либо гарантий.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultHint</name>
+    <message>
+        <location filename="../form/ResultHint.cpp" line="+26"/>
+        <source>e^2x series</source>
+        <translation>ряд для e^2x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5e^x series</source>
+        <translation>ряд для 5e^x</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>combined value (first − second)·x²</source>
+        <translation>комбинация (первый − второй)·x²</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>terms summed: %1</source>
+        <translation>просуммировано членов: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped: %1</source>
+        <translation>остановка: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>exact %1 = %2</source>
+        <translation>точное значение %1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>shown − exact = %1</source>
+        <translation>показанное − точное = %1</translation>
+    </message>
+</context>
+<context>
+    <name>StopText</name>
+    <message>
+        <location filename="../form/StopText.cpp" line="+20"/>
+        <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
+        <translation>член ряда %1 не превосходит точность %2:
+проверка учитывает знак члена, поэтому отрицательный член (x &lt; 0) сразу завершает ряд</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its term, %1, is at or below the precision %2</source>
+        <translation>член ряда %1 не превосходит точность %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the 30-term limit; the last term, %1, was still above the precision %2</source>
+        <translation>достигнут предел в 30 членов; последний член, %1, ещё превосходил точность %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its term was NaN, which counts as at or below the precision</source>
+        <translation>член ряда равен NaN, а NaN считается не превосходящим точность</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>0/0 at x = 0</source>
+        <translation>0/0 при x = 0</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the numerator x·(2x)ⁿ left the single range</source>
+        <translation>числитель x·(2x)ⁿ вышел за пределы диапазона одинарной точности</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the numerator x·xⁿ left the single range</source>
+        <translation>числитель x·xⁿ вышел за пределы диапазона одинарной точности</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the factorial n! left the single range</source>
+        <translation>факториал n! вышел за пределы диапазона одинарной точности</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the sum left the single range</source>
+        <translation>сумма вышла за пределы диапазона одинарной точности</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the value became %1 at term %2: %3</source>
+        <translation>на %2-м члене значение стало %1: %3</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+39"/>
+        <location filename="../form/Unit1.cpp" line="+45"/>
         <source>recorded precision</source>
         <translation>записанная точность</translation>
     </message>
@@ -17,6 +207,51 @@
         <location line="+1"/>
         <source>recorded value of the e^2x series</source>
         <translation>записанное значение ряда для e^2x</translation>
+    </message>
+    <message>
+        <location filename="../form/Spoken.cpp" line="+18"/>
+        <source>e^2x: %1</source>
+        <translation>e^2x: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5e^x: %1</source>
+        <translation>5e^x: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>combined value: %1</source>
+        <translation>комбинация: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Saved to %1</source>
+        <translation>Сохранено в файл %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Read back: precision %1; x %2; e^2x %3</source>
+        <translation>Прочитано: точность %1; x %2; e^2x %3</translation>
+    </message>
+    <message>
+        <location filename="../form/Unit1Actions.cpp" line="+22"/>
+        <source>Copy all three results</source>
+        <translation>Копировать все три результата</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Copy the number</source>
+        <translation>Копировать число</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy every iteration as CSV</source>
+        <translation>Копировать все итерации в формате CSV</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,199 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="en">
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <location filename="../form/HelpWindow.cpp" line="+32"/>
+        <source>Series Calculator help</source>
+        <translation>Довідка програми «Степеневий ряд»</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>What it computes</source>
+        <translation>Що обчислює програма</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after 30 terms.</source>
+        <translation>Введіть x у верхнє поле, а точність — у нижнє, потім натисніть «%1». Програма почленно підсумовує два степеневі ряди в арифметиці одинарної точності: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, що наближає e^2x, і &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, що наближає 5e^x. Кожен ряд зупиняється після першого члена, не більшого за точність, або після 30 членів.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The three results, top to bottom: the 5e^x series, the combined value (first − second)·x², and the e^2x series. After %1 and %2, the three numbers on the right are the saved precision, x and e^2x value.</source>
+        <translation>Три результати згори донизу: ряд для 5e^x, комбінація &lt;nobr&gt;(перший − другий)·x²&lt;/nobr&gt; і ряд для e^2x. Після «%1» і «%2» три числа праворуч — це збережені точність, x і значення ряду для e^2x.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tooltips and copying</source>
+        <translation>Підказки й копіювання</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Point at a result: its tooltip tells how many terms were summed, why the series stopped, the exact value and how far the shown value is from it.</source>
+        <translation>Наведіть вказівник миші на результат: підказка покаже, скільки членів підсумовано, чому ряд зупинився, точне значення і наскільки показане значення від нього відрізняється.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Right-click a result or a saved number to copy the number as shown, all three results (one number a line, top to bottom), or every iteration of the last computation as CSV, the text that series-table --csv prints. A double-click selects the whole number.</source>
+        <translation>Клацніть правою кнопкою миші на результаті або збереженому числі, щоб скопіювати це число так, як воно показане, усі три результати (по одному числу в рядку, згори донизу) або всі ітерації останнього обчислення у форматі CSV, як їх виводить &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Подвійне клацання виділяє число повністю.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keys</source>
+        <translation>Клавіші</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>in an input: computes; on a button: presses it</source>
+        <translation>у полі введення — обчислює; на кнопці — натискає її</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>presses the focused button</source>
+        <translation>натискає кнопку, що має фокус</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>moves to the next input or button</source>
+        <translation>переходить до наступного поля або кнопки</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>copies the three results</source>
+        <translation>копіює три результати</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>opens this help</source>
+        <translation>відкриває цю довідку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>closes this help</source>
+        <translation>закриває цю довідку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>closes the window</source>
+        <translation>закриває вікно</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt in the folder the program was started from (from the menu, usually your home folder), here %2. It writes over an existing Test.txt only if that file holds such a record; any other file is left alone.</source>
+        <translation>Кнопка «%1» записує точність, x і значення ряду для e^2x (20 байтів) у файл Test.txt у теці, з якої запущено програму (під час запуску з меню це зазвичай ваша домашня тека), тут — %2. Наявний Test.txt перезаписується, лише якщо він містить запис такого формату; будь-який інший файл лишається недоторканим.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Series Calculator %1. Licence: MIT; it comes with no warranty.</source>
+        <translation>«Степеневий ряд», версія %1. Ліцензія: MIT; програма постачається без жодних гарантій.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultHint</name>
+    <message>
+        <location filename="../form/ResultHint.cpp" line="+26"/>
+        <source>e^2x series</source>
+        <translation>ряд для e^2x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5e^x series</source>
+        <translation>ряд для 5e^x</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>combined value (first − second)·x²</source>
+        <translation>комбінація (перший − другий)·x²</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>terms summed: %1</source>
+        <translation>підсумовано членів: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped: %1</source>
+        <translation>зупинка: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>exact %1 = %2</source>
+        <translation>точне значення %1 = %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>shown − exact = %1</source>
+        <translation>показане − точне = %1</translation>
+    </message>
+</context>
+<context>
+    <name>StopText</name>
+    <message>
+        <location filename="../form/StopText.cpp" line="+20"/>
+        <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
+        <translation>член ряду %1 не перевищує точність %2:
+перевірка враховує знак члена, тож від&apos;ємний член (x &lt; 0) одразу завершує ряд</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its term, %1, is at or below the precision %2</source>
+        <translation>член ряду %1 не перевищує точність %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the 30-term limit; the last term, %1, was still above the precision %2</source>
+        <translation>досягнуто межі в 30 членів; останній член, %1, ще перевищував точність %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its term was NaN, which counts as at or below the precision</source>
+        <translation>член ряду дорівнює NaN, а NaN вважається не більшим за точність</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>0/0 at x = 0</source>
+        <translation>0/0 при x = 0</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the numerator x·(2x)ⁿ left the single range</source>
+        <translation>чисельник x·(2x)ⁿ вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the numerator x·xⁿ left the single range</source>
+        <translation>чисельник x·xⁿ вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the factorial n! left the single range</source>
+        <translation>факторіал n! вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the sum left the single range</source>
+        <translation>сума вийшла за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the value became %1 at term %2: %3</source>
+        <translation>на %2-му члені значення стало %1: %3</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+39"/>
+        <location filename="../form/Unit1.cpp" line="+45"/>
         <source>recorded precision</source>
         <translation>записана точність</translation>
     </message>
@@ -17,6 +207,51 @@
         <location line="+1"/>
         <source>recorded value of the e^2x series</source>
         <translation>записане значення ряду для e^2x</translation>
+    </message>
+    <message>
+        <location filename="../form/Spoken.cpp" line="+18"/>
+        <source>e^2x: %1</source>
+        <translation>e^2x: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5e^x: %1</source>
+        <translation>5e^x: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>combined value: %1</source>
+        <translation>комбінація: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Saved to %1</source>
+        <translation>Збережено у файл %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Read back: precision %1; x %2; e^2x %3</source>
+        <translation>Прочитано: точність %1; x %2; e^2x %3</translation>
+    </message>
+    <message>
+        <location filename="../form/Unit1Actions.cpp" line="+22"/>
+        <source>Copy all three results</source>
+        <translation>Копіювати всі три результати</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Copy the number</source>
+        <translation>Копіювати число</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy every iteration as CSV</source>
+        <translation>Копіювати всі ітерації у форматі CSV</translation>
     </message>
 </context>
 </TS>
