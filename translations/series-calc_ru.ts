@@ -2,6 +2,223 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en">
 <context>
+    <name>ConvergenceLoader</name>
+    <message>
+        <location filename="../form/ConvergenceLoader.cpp" line="+36"/>
+        <source>%1 is missing</source>
+        <translation>Не найдено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvergencePlot</name>
+    <message>
+        <location filename="../form/ConvergencePlot.cpp" line="+76"/>
+        <source>Convergence plot</source>
+        <translation>График сходимости</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 series</source>
+        <translation>Ряд %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+61"/>
+        <source>value</source>
+        <translation>значение</translation>
+    </message>
+    <message>
+        <location line="-57"/>
+        <location line="+69"/>
+        <source>|value − exact|</source>
+        <translation>|значение − точное|</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>value, %n INF or NaN left out</source>
+        <translation>
+            <numerusform>значение, пропущено %n значение INF или NaN</numerusform>
+            <numerusform>значение, пропущено %n значения INF или NaN</numerusform>
+            <numerusform>значение, пропущено %n значений INF или NaN</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>exact %1</source>
+        <translation>точное %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>stopped at n = %1</source>
+        <translation>остановка при n = %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>precision %1</source>
+        <translation>точность %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1: 1 term</source>
+        <translation>%1: 1 член</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%1: %n terms</source>
+        <translation>
+            <numerusform>%1: %n член</numerusform>
+            <numerusform>%1: %n члена</numerusform>
+            <numerusform>%1: %n членов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, no finite error</source>
+        <translation>, конечной погрешности нет</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, the error is %1</source>
+        <translation>, погрешность %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, the error falls from %1 to %2</source>
+        <translation>, погрешность убывает от %1 до %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, the error grows from %1 to %2</source>
+        <translation>, погрешность растёт от %1 до %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, 1 INF or NaN value left out</source>
+        <translation>, пропущено 1 значение INF или NaN</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>, %n INF or NaN values left out</source>
+        <translation>
+            <numerusform>, пропущено %n значение INF или NaN</numerusform>
+            <numerusform>, пропущено %n значения INF или NaN</numerusform>
+            <numerusform>, пропущено %n значений INF или NaN</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ConvergenceTable</name>
+    <message>
+        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
+        <source>e^2x</source>
+        <translation>e^2x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5e^x</source>
+        <translation>5e^x</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>combined</source>
+        <translation>комбинация</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>series</source>
+        <translation>ряд</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>term</source>
+        <translation>член</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>value</source>
+        <translation>значение</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>shown − exact</source>
+        <translation>показанное − точное</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stopped</source>
+        <translation>остановка</translation>
+    </message>
+</context>
+<context>
+    <name>ConvergenceWindow</name>
+    <message>
+        <location filename="../form/ConvergenceWindow.cpp" line="+58"/>
+        <source>Convergence</source>
+        <translation>Сходимость</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every iteration</source>
+        <translation>Все итерации</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Save table as CSV…</source>
+        <translation>Сохранить таблицу как CSV…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the table</source>
+        <translation>Сохранение таблицы</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save plot as SVG…</source>
+        <translation>Сохранить график как SVG…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Save the plot</source>
+        <translation>Сохранение графика</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>SVG images (*.svg)</source>
+        <translation>Изображения SVG (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save plot as PNG…</source>
+        <translation>Сохранить график как PNG…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNG images (*.png)</source>
+        <translation>Изображения PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>%1 could not be written.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <location filename="../form/HelpWindow.cpp" line="+32"/>
@@ -44,7 +261,7 @@
         <translation>Клавиши</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>in an input: computes; on a button: presses it</source>
         <translation>в поле ввода — вычисляет; на кнопке — нажимает её</translation>
     </message>
@@ -62,6 +279,11 @@
         <location line="+1"/>
         <source>copies the three results</source>
         <translation>копирует три результата</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>opens the convergence window: every iteration, a plot, export</source>
+        <translation>открывает окно сходимости: все итерации, график, экспорт</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -194,7 +416,7 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+45"/>
+        <location filename="../form/Unit1.cpp" line="+47"/>
         <source>recorded precision</source>
         <translation>записанная точность</translation>
     </message>
@@ -240,6 +462,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>Show the convergence</source>
+        <translation>Показать сходимость</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Help</source>
         <translation>Справка</translation>
     </message>

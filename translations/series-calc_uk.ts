@@ -2,6 +2,223 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="en">
 <context>
+    <name>ConvergenceLoader</name>
+    <message>
+        <location filename="../form/ConvergenceLoader.cpp" line="+36"/>
+        <source>%1 is missing</source>
+        <translation>Не знайдено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvergencePlot</name>
+    <message>
+        <location filename="../form/ConvergencePlot.cpp" line="+76"/>
+        <source>Convergence plot</source>
+        <translation>Графік збіжності</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 series</source>
+        <translation>Ряд %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+61"/>
+        <source>value</source>
+        <translation>значення</translation>
+    </message>
+    <message>
+        <location line="-57"/>
+        <location line="+69"/>
+        <source>|value − exact|</source>
+        <translation>|значення − точне|</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-12"/>
+        <source>value, %n INF or NaN left out</source>
+        <translation>
+            <numerusform>значення, пропущено %n значення INF або NaN</numerusform>
+            <numerusform>значення, пропущено %n значення INF або NaN</numerusform>
+            <numerusform>значення, пропущено %n значень INF або NaN</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>exact %1</source>
+        <translation>точне %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>stopped at n = %1</source>
+        <translation>зупинка при n = %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>precision %1</source>
+        <translation>точність %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1: 1 term</source>
+        <translation>%1: 1 член</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%1: %n terms</source>
+        <translation>
+            <numerusform>%1: %n член</numerusform>
+            <numerusform>%1: %n члени</numerusform>
+            <numerusform>%1: %n членів</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, no finite error</source>
+        <translation>, скінченної похибки немає</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, the error is %1</source>
+        <translation>, похибка %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, the error falls from %1 to %2</source>
+        <translation>, похибка спадає від %1 до %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, the error grows from %1 to %2</source>
+        <translation>, похибка зростає від %1 до %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, 1 INF or NaN value left out</source>
+        <translation>, пропущено 1 значення INF або NaN</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>, %n INF or NaN values left out</source>
+        <translation>
+            <numerusform>, пропущено %n значення INF або NaN</numerusform>
+            <numerusform>, пропущено %n значення INF або NaN</numerusform>
+            <numerusform>, пропущено %n значень INF або NaN</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ConvergenceTable</name>
+    <message>
+        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
+        <source>e^2x</source>
+        <translation>e^2x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5e^x</source>
+        <translation>5e^x</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>combined</source>
+        <translation>комбінація</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>series</source>
+        <translation>ряд</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>term</source>
+        <translation>член</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>value</source>
+        <translation>значення</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>shown − exact</source>
+        <translation>показане − точне</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stopped</source>
+        <translation>зупинка</translation>
+    </message>
+</context>
+<context>
+    <name>ConvergenceWindow</name>
+    <message>
+        <location filename="../form/ConvergenceWindow.cpp" line="+58"/>
+        <source>Convergence</source>
+        <translation>Збіжність</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every iteration</source>
+        <translation>Усі ітерації</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Save table as CSV…</source>
+        <translation>Зберегти таблицю як CSV…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the table</source>
+        <translation>Збереження таблиці</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save plot as SVG…</source>
+        <translation>Зберегти графік як SVG…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Save the plot</source>
+        <translation>Збереження графіка</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>SVG images (*.svg)</source>
+        <translation>Зображення SVG (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save plot as PNG…</source>
+        <translation>Зберегти графік як PNG…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNG images (*.png)</source>
+        <translation>Зображення PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>%1 could not be written.</source>
+        <translation>Не вдалося записати %1.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <location filename="../form/HelpWindow.cpp" line="+32"/>
@@ -44,7 +261,7 @@
         <translation>Клавіші</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>in an input: computes; on a button: presses it</source>
         <translation>у полі введення — обчислює; на кнопці — натискає її</translation>
     </message>
@@ -62,6 +279,11 @@
         <location line="+1"/>
         <source>copies the three results</source>
         <translation>копіює три результати</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>opens the convergence window: every iteration, a plot, export</source>
+        <translation>відкриває вікно збіжності: усі ітерації, графік, експорт</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -194,7 +416,7 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+45"/>
+        <location filename="../form/Unit1.cpp" line="+47"/>
         <source>recorded precision</source>
         <translation>записана точність</translation>
     </message>
@@ -240,6 +462,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>Show the convergence</source>
+        <translation>Показати збіжність</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Help</source>
         <translation>Довідка</translation>
     </message>
