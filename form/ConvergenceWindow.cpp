@@ -99,14 +99,16 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
 void ConvergenceWindow::SizeColumns() {
     const QFontMetrics metrics = Table->fontMetrics();
     const int padding = 2 * metrics.averageCharWidth();
-    const int number = metrics.horizontalAdvance("-8.888888E-08") + padding;
-    const int name = metrics.horizontalAdvance(ConvergenceTable::SeriesName(SeriesKind::Combined));
-    Table->setColumnWidth(ConvergenceTable::SeriesColumn, name + padding);
-    Table->setColumnWidth(ConvergenceTable::IterationColumn, metrics.horizontalAdvance("888") * 2);
-    Table->setColumnWidth(ConvergenceTable::TermColumn, number);
-    Table->setColumnWidth(ConvergenceTable::ValueColumn, number);
-    Table->setColumnWidth(ConvergenceTable::ErrorColumn,
-                          metrics.horizontalAdvance("-0.00008888888") + padding);
+    const QString widest[] = {ConvergenceTable::SeriesName(SeriesKind::Combined), "888",
+                              "-8.888888E-08", "-8.888888E-08", "-0.00008888888"};
+    for (int column = ConvergenceTable::SeriesColumn; column < ConvergenceTable::StopColumn;
+         ++column) {
+        const QString header =
+            Model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        Table->setColumnWidth(column, std::max(metrics.horizontalAdvance(widest[column]),
+                                               metrics.horizontalAdvance(header)) +
+                                          padding);
+    }
     // The stop reasons are sentences: the last column takes what room is left,
     // and a cell's tooltip holds all of it.
     Table->setColumnWidth(ConvergenceTable::StopColumn, 40 * metrics.averageCharWidth());

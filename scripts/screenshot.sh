@@ -36,7 +36,7 @@ sleep 0.5
 
 if [ -n "${CONVERGENCE:-}" ]; then
     xdotool key ctrl+d
-    window=$(xdotool search --sync --name '^Convergence$' | head -1)
+    window=$(xdotool search --sync --name '^(Convergence|Збіжність|Сходимость)$' | head -1)
     sleep 1
 fi
 
