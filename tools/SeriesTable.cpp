@@ -5,6 +5,7 @@
 #include "FloatToStrF.h"
 #include "SeriesSummary.h"
 #include "StrToFloat.h"
+#include "Version.h"
 
 #include <bit>
 #include <charconv>
