@@ -12,7 +12,7 @@ fi
 (
     cd "$repo"
     scripts/install-deps.sh build
-    cmake --preset default -DBUILD_TESTING=OFF >/dev/null
-    cmake --build --preset default --target series-calc series-table
+    cmake --preset run >/dev/null
+    cmake --build --preset run
 )
-exec "$repo/build/app/series-calc" "$@"
+exec "$repo/build-run/app/series-calc" "$@"

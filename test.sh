@@ -2,8 +2,8 @@
 # Builds everything and runs every test: first a normal build, then one with
 # the extended arithmetic in software, one under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the fuzz targets on their seed corpus (clang),
-# and last the core built for aarch64 and run under qemu. Exits non-zero on
-# any failure.
+# and last the core built for aarch64 and s390x and run under qemu, and for
+# i386. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh build test
@@ -15,5 +15,4 @@ for preset in default soft-extended asan fuzz; do
     ctest --preset "$preset"
 done
 
-echo "=== aarch64 build under qemu ==="
-scripts/test-aarch64.sh
+scripts/test-arch.sh aarch64 i386 s390x

@@ -35,4 +35,20 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
+# Two builds of one commit give the same bytes. Every time stamp is the date
+# of the changelog's latest entry, as SOURCE_DATE_EPOCH: in the manual page
+# help2man writes, in the file times rcc keeps with the resources (every custom
+# command gets it), and in both tar members cpack writes, whose owners are root
+# anyway. dpkg-buildflags maps the build path out of the binaries.
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
+string(REGEX REPLACE "^ -- .*>  " "" date "${trailer}")
+execute_process(COMMAND date --utc --date=${date} +%s OUTPUT_VARIABLE SERIES_CALC_SOURCE_DATE_EPOCH
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS changelog)
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+             "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${SERIES_CALC_SOURCE_DATE_EPOCH}")
+file(CONFIGURE OUTPUT CPackProjectConfig.cmake
+     CONTENT "set(ENV{SOURCE_DATE_EPOCH} ${SERIES_CALC_SOURCE_DATE_EPOCH})\n")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+
 include(CPack)

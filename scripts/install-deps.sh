@@ -13,7 +13,7 @@ set -euo pipefail
 # read them. Qt Charts draws the convergence plot (its CMake package needs Qt OpenGL's, which Debian 12 does
 # not pull in) and Qt SVG exports it.
 packages_build=(
-    cmake ninja-build g++
+    cmake ninja-build g++ pkgconf
     libmpfr-dev
     qt6-base-dev libgl-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
@@ -40,11 +40,27 @@ packages_package_check=(
     lintian desktop-file-utils appstream
 )
 
-# scripts/test-aarch64.sh: the core built for 64-bit ARM with arm64 libraries
-# (multiarch) and run under qemu-user.
-packages_cross=(
+# scripts/test-arch.sh aarch64: 64-bit ARM with arm64 libraries (multiarch),
+# run under qemu-user.
+packages_aarch64=(
     g++-aarch64-linux-gnu
     libgtest-dev:arm64 libmpfr-dev:arm64
+    qemu-user-static
+)
+
+# scripts/test-arch.sh i386: 32-bit x86 with i386 libraries (multiarch). Debian's
+# i686 cross compiler rather than g++-multilib, which cannot be installed beside
+# the other cross compilers. The programs run natively.
+packages_i386=(
+    g++-i686-linux-gnu
+    libgtest-dev:i386 libmpfr-dev:i386
+)
+
+# scripts/test-arch.sh s390x: big-endian, with a 128-bit long double, with s390x
+# libraries (multiarch) and run under qemu-user.
+packages_s390x=(
+    g++-s390x-linux-gnu
+    libgtest-dev:s390x libmpfr-dev:s390x
     qemu-user-static
 )
 
@@ -71,7 +87,7 @@ ensure_comma_locale() {
 }
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 PURPOSE... (build, test, cross, package, package-check, screenshot, screen-reader, icons)" >&2
+    echo "usage: $0 PURPOSE... (build, test, aarch64, i386, s390x, package, package-check, screenshot, screen-reader, icons)" >&2
     exit 2
 fi
 
@@ -87,11 +103,15 @@ for purpose in "$@"; do
     unset -n list
 done
 
-# The cross purpose installs arm64 libraries beside the machine's own.
+# The cross purposes install another architecture's libraries beside the
+# machine's own. Each added architecture makes apt-get update slower.
 for purpose in "$@"; do
-    if [ "$purpose" = cross ] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
-        dpkg --add-architecture arm64
-    fi
+    case "$purpose" in
+        aarch64) arch=arm64 ;;
+        i386 | s390x) arch=$purpose ;;
+        *) continue ;;
+    esac
+    dpkg --print-foreign-architectures | grep -qx "$arch" || dpkg --add-architecture "$arch"
 done
 
 missing=()

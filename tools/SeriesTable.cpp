@@ -6,6 +6,7 @@
 #include "SeriesCsv.h"
 #include "SeriesSummary.h"
 #include "StrToFloat.h"
+#include "Version.h"
 
 #include <cstdio>
 #include <iomanip>

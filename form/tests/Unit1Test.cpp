@@ -1,7 +1,8 @@
 #include "FormFixture.h"
-#include "Translations.h"
 #include "HelpWindow.h"
 #include "SeriesTable.h"
+#include "Translations.h"
+#include "Version.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -633,7 +634,8 @@ void Unit1Test::keyboard() {
     auto* help = form.findChild<HelpWindow*>();
     QTRY_COMPARE(QApplication::activeWindow(), help);
     const QString text = help->findChild<QTextBrowser*>()->toPlainText();
-    for (const char* key : {"Enter", "Space", "Tab", "Ctrl+Q", "Ctrl+Shift+C", "Ctrl+D", "F1", "Esc"})
+    for (const char* key :
+         {"Enter", "Space", "Tab", "Ctrl+Q", "Ctrl+Shift+C", "Ctrl+D", "F1", "Esc"})
         QVERIFY2(text.contains(key), key);
     QVERIFY(text.contains("Series Calculator " SERIES_CALC_VERSION ". Licence: MIT"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);

@@ -1,4 +1,5 @@
 #include "SeriesTable.h"
+#include "Version.h"
 
 #include <gtest/gtest.h>
 
