@@ -127,6 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
                      {"0.5", "0.5"},
                      0,
                      "\nstopped after 2 terms: its term 0.5 reached the precision 0.5\n"},
+        ArgumentsRow{"ThirtiethTermReachingThePrecisionIsNotTheLimit",
+                     {"0.005", "5"},
+                     0,
+                     "\nstopped after 30 terms: its term 0.003769987 reached the precision "
+                     "0.005\n"},
         ArgumentsRow{"OverflowAtTheIterationItHappens",
                      {"0", "12"},
                      0,
