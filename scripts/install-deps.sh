@@ -10,8 +10,8 @@ set -euo pipefail
 # building and running the programs, and their man pages. lrelease compiles
 # the translations (qt6-l10n-tools; qt6-tools-dev has its CMake functions);
 # Qt's own translations word the inputs' context menu, and the window tests
-# read them. Qt Charts draws the convergence plot (its CMake package needs Qt OpenGL's, which Debian 12 does
-# not pull in) and Qt SVG exports it.
+# read them. Qt Charts draws the convergence plot (its CMake package needs Qt
+# OpenGL's, which Debian 12 does not pull in) and Qt SVG exports it.
 packages_build=(
     cmake ninja-build g++ pkgconf
     libmpfr-dev
