@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -91,7 +92,8 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     layout->addLayout(buttons);
-    resize(1320, 760);
+    // Table and plots side by side, but never larger than the screen.
+    resize(QSize(1320, 760).boundedTo(screen()->availableGeometry().size()));
 }
 
 // Wide enough for any number the table shows: measuring the cells instead

@@ -95,6 +95,8 @@ void ConvergenceTest::convergence() {
     QTest::keyClick(f.Form->Edit1, Qt::Key_D, Qt::ControlModifier);
     ConvergenceView* window = f.Form->Convergence();
     QVERIFY(window && window->isVisible() && window->isWindow());
+    QVERIFY(window->screen()->availableGeometry().size().expandedTo(window->size()) ==
+            window->screen()->availableGeometry().size()); // not larger than the screen
     f.Compute(precision, x);
 
     const auto* table = window->findChild<QTableView*>()->model();
