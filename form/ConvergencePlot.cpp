@@ -3,6 +3,7 @@
 #include "ConvergenceTable.h"
 #include "FloatToStrF.h"
 #include "SeriesSummary.h"
+#include "StopText.h"
 #include "Text.h"
 
 #include <QChartView>
@@ -127,9 +128,6 @@ void ConvergencePlot::SetRun(const ConvergenceRun& run) {
 }
 
 QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run) {
-    const auto number = [&](double value) {
-        return ToQString(FloatToStrF(value, ffGeneral, 7, 2, run.Settings));
-    };
     SeriesTracker tracker(run.Precision, run.X);
     const double exact = ExactValue(kind, run.X);
     QList<QPointF> values, errors;
@@ -161,7 +159,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         chart.Exact->append({QPointF(1, exact), QPointF(last, exact)});
         valueRange.Add(exact);
     }
-    chart.Exact->setName(tr("exact %1").arg(number(exact)));
+    chart.Exact->setName(tr("exact %1").arg(ShownNumber(exact, run.Settings)));
     chart.Stop->clear();
     if (std::isfinite(summary.Value))
         chart.Stop->append(summary.Iterations, summary.Value);
@@ -172,7 +170,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     chart.Precision->setVisible(run.Precision > 0);
     if (run.Precision > 0) {
         chart.Precision->append({QPointF(1, run.Precision), QPointF(last, run.Precision)});
-        chart.Precision->setName(tr("precision %1").arg(number(run.Precision)));
+        chart.Precision->setName(tr("precision %1").arg(ShownNumber(run.Precision, run.Settings)));
         errorRange.Add(run.Precision);
     }
     SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends

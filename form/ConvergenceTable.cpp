@@ -1,8 +1,6 @@
 #include "ConvergenceTable.h"
 
-#include "FloatToStrF.h"
 #include "StopText.h"
-#include "Text.h"
 
 void ConvergenceTable::SetRun(const ConvergenceRun& run) {
     beginResetModel();
@@ -35,11 +33,6 @@ QString ConvergenceTable::SeriesName(SeriesKind kind) {
     return tr("combined");
 }
 
-// As the main window writes a number: general format, 7 significant digits.
-QString ConvergenceTable::Number(double value) const {
-    return ToQString(FloatToStrF(value, ffGeneral, 7, 2, Run.Settings));
-}
-
 QVariant ConvergenceTable::Display(const SeriesValue& value, int column) const {
     const bool series = value.Kind != SeriesKind::Combined;
     switch (column) {
@@ -48,11 +41,11 @@ QVariant ConvergenceTable::Display(const SeriesValue& value, int column) const {
     case IterationColumn:
         return series ? QVariant(value.Iteration) : QVariant();
     case TermColumn:
-        return series ? Number(value.Term) : QString();
+        return series ? ShownNumber(value.Term, Run.Settings) : QString();
     case ValueColumn:
-        return Number(value.Value);
+        return ShownNumber(value.Value, Run.Settings);
     case ErrorColumn:
-        return Number(double{value.Value} - ExactValue(value.Kind, Run.X));
+        return ShownNumber(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings);
     case StopColumn:
         if (value.Stop == SeriesStop::GoesOn)
             return QString();

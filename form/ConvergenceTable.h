@@ -27,7 +27,6 @@ public:
     static QString SeriesName(SeriesKind kind);
 
 private:
-    QString Number(double value) const;
     QVariant Display(const SeriesValue& value, int column) const;
 
     ConvergenceRun Run;

@@ -1,27 +1,19 @@
 #include "Spoken.h"
 
-#include "ValueLine.h"
+#include "StopText.h"
 
 #include <QCoreApplication>
-
-namespace {
-
-QString Number(float value) {
-    return QString::fromStdString(ValueLine("", value));
-}
-
-} // namespace
 
 QString SpokenResult(SeriesKind kind, float value) {
     switch (kind) {
     case SeriesKind::First:
-        return QCoreApplication::translate("TForm1", "e^2x: %1").arg(Number(value));
+        return QCoreApplication::translate("TForm1", "e^2x: %1").arg(ShownNumber(value));
     case SeriesKind::Second:
-        return QCoreApplication::translate("TForm1", "5e^x: %1").arg(Number(value));
+        return QCoreApplication::translate("TForm1", "5e^x: %1").arg(ShownNumber(value));
     case SeriesKind::Combined:
         break;
     }
-    return QCoreApplication::translate("TForm1", "combined value: %1").arg(Number(value));
+    return QCoreApplication::translate("TForm1", "combined value: %1").arg(ShownNumber(value));
 }
 
 QString SpokenSaved() {
@@ -30,5 +22,5 @@ QString SpokenSaved() {
 
 QString SpokenRecord(const CalcRecord& record) {
     return QCoreApplication::translate("TForm1", "Read back: precision %1; x %2; e^2x %3")
-        .arg(Number(record.Precision), Number(record.X), Number(record.Series1));
+        .arg(ShownNumber(record.Precision), ShownNumber(record.X), ShownNumber(record.Series1));
 }

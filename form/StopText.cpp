@@ -1,12 +1,12 @@
 #include "StopText.h"
 
-#include "FloatToStrF.h"
 #include "Text.h"
+#include "ValueLine.h"
 
 #include <QCoreApplication>
 
 QString ShownNumber(double value, const TFormatSettings& settings) {
-    return ToQString(FloatToStrF(value, ffGeneral, 7, 2, settings));
+    return ToQString(ShownValue(value, settings));
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #include "SeriesCsv.h"
 
-#include "FloatToStrF.h"
+#include "ValueLine.h"
 
 #include <bit>
 #include <charconv>
@@ -17,11 +17,6 @@ std::string Exact(float value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
-}
-
-// As the window shows a value, with a point.
-std::string Shown(float value) {
-    return FloatToStrF(value, ffGeneral, 7, 2, TFormatSettings{'.'});
 }
 
 // The single's bits as 8 hex digits, sign and NaN payload included, so that
@@ -43,7 +38,8 @@ std::string SeriesCsv(std::span<const SeriesValue> values) {
         else
             csv += (v.Kind == SeriesKind::First ? "1," : "2,") + std::to_string(v.Iteration) + ',' +
                    Exact(v.Term) + ',';
-        csv += Exact(v.Value) + ',' + Shown(v.Value) + ',' + Bits(v.Value) + '\n';
+        csv += Exact(v.Value) + ',' + ShownValue(v.Value, TFormatSettings{'.'}) + ',' +
+               Bits(v.Value) + '\n';
     }
     return csv;
 }

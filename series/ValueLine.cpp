@@ -2,8 +2,10 @@
 
 #include "FloatToStrF.h"
 
+std::string ShownValue(double value, const TFormatSettings& settings) {
+    return FloatToStrF(value, ffGeneral, 7, 2, settings);
+}
+
 std::string ValueLine(std::string_view prefix, float value, const TFormatSettings& settings) {
-    std::string line(prefix);
-    line += FloatToStrF(value, ffGeneral, 7, 2, settings);
-    return line;
+    return std::string(prefix) + ShownValue(value, settings);
 }

@@ -2,10 +2,10 @@
 
 #include "EvaluateSeries.h"
 #include "Exception.h"
-#include "FloatToStrF.h"
 #include "SeriesCsv.h"
 #include "SeriesSummary.h"
 #include "StrToFloat.h"
+#include "ValueLine.h"
 #include "Version.h"
 
 #include <cstdio>
@@ -59,9 +59,9 @@ CSV columns:
 The exit status is 0, or 2 for a bad argument.
 )";
 
-// As the window shows a value.
+// As the window shows a value, with a point.
 std::string Shown(float value) {
-    return FloatToStrF(value, ffGeneral, 7, 2, PointSettings);
+    return ShownValue(value, PointSettings);
 }
 
 std::string StopReason(const SeriesSummary& s) {
