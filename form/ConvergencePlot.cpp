@@ -189,8 +189,7 @@ QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPoint
         return ToQString(FloatToStrF(value, ffGeneral, 2, 2, settings));
     };
     const QString name = ConvergenceTable::SeriesName(kind);
-    QString sentence =
-        terms == 1 ? tr("%1: 1 term").arg(name) : tr("%1: %n terms", "", terms).arg(name);
+    QString sentence = tr("%1: %n terms", "", terms).arg(name);
     if (errors.isEmpty())
         sentence += tr(", no finite error");
     else if (errors.size() == 1)
@@ -200,7 +199,6 @@ QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPoint
                                                             : tr(", the error grows from %1 to %2"))
                         .arg(number(errors.front().y()), number(errors.back().y()));
     if (leftOut)
-        sentence += leftOut == 1 ? tr(", 1 INF or NaN value left out")
-                                 : tr(", %n INF or NaN values left out", "", leftOut);
+        sentence += tr(", %n INF or NaN values left out", "", leftOut);
     return sentence + '.';
 }

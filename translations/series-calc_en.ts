@@ -4,7 +4,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message numerus="yes">
-        <location filename="../form/ConvergencePlot.cpp" line="+158"/>
+        <location filename="../form/ConvergencePlot.cpp" line="+156"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>value, %n INF or NaN left out</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+36"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n term</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+11"/>
+        <location line="+10"/>
         <source>, %n INF or NaN values left out</source>
         <translation>
             <numerusform>, %n INF or NaN value left out</numerusform>

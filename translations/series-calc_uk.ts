@@ -12,7 +12,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../form/ConvergencePlot.cpp" line="+76"/>
+        <location filename="../form/ConvergencePlot.cpp" line="+77"/>
         <source>Convergence plot</source>
         <translation>Графік збіжності</translation>
     </message>
@@ -28,13 +28,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+61"/>
+        <location line="+58"/>
         <source>value</source>
         <translation>значення</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+69"/>
+        <location line="-54"/>
+        <location line="+66"/>
         <source>|value − exact|</source>
         <translation>|значення − точне|</translation>
     </message>
@@ -62,13 +62,8 @@
         <source>precision %1</source>
         <translation>точність %1</translation>
     </message>
-    <message>
-        <location line="+20"/>
-        <source>%1: 1 term</source>
-        <translation>%1: 1 член</translation>
-    </message>
     <message numerus="yes">
-        <location line="+0"/>
+        <location line="+19"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n член</numerusform>
@@ -96,13 +91,8 @@
         <source>, the error grows from %1 to %2</source>
         <translation>, похибка зростає від %1 до %2</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>, 1 INF or NaN value left out</source>
-        <translation>, пропущено 1 значення INF або NaN</translation>
-    </message>
     <message numerus="yes">
-        <location line="+1"/>
+        <location line="+3"/>
         <source>, %n INF or NaN values left out</source>
         <translation>
             <numerusform>, пропущено %n значення INF або NaN</numerusform>
@@ -114,7 +104,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
+        <location filename="../form/ConvergenceTable.cpp" line="+27"/>
         <source>e^2x</source>
         <translation>e^2x</translation>
     </message>
@@ -129,7 +119,7 @@
         <translation>комбінація</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+53"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -162,7 +152,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+58"/>
+        <location filename="../form/ConvergenceWindow.cpp" line="+59"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>
@@ -213,7 +203,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
@@ -221,7 +211,7 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+32"/>
+        <location filename="../form/HelpWindow.cpp" line="+33"/>
         <source>Series Calculator help</source>
         <translation>Довідка програми «Степеневий ряд»</translation>
     </message>
@@ -431,7 +421,7 @@
         <translation>записане значення ряду для e^2x</translation>
     </message>
     <message>
-        <location filename="../form/Spoken.cpp" line="+18"/>
+        <location filename="../form/Spoken.cpp" line="+10"/>
         <source>e^2x: %1</source>
         <translation>e^2x: %1</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "FormatSettings.h"
+#include "Translations.h"
 #include "Unit1.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ public:
 #define FORM_TEST_MAIN(TestClass)                                                                  \
     int main(int argc, char** argv) {                                                              \
         TApplication application(argc, argv);                                                      \
+        LoadTranslations(QLocale::c()); /* English, as the program speaks it: plural forms */      \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
