@@ -50,10 +50,12 @@ packages_aarch64=(
 
 # scripts/test-arch.sh i386: 32-bit x86 with i386 libraries (multiarch). Debian's
 # i686 cross compiler rather than g++-multilib, which cannot be installed beside
-# the other cross compilers. The programs run natively.
+# the other cross compilers. The programs run natively, or under qemu-user
+# where the kernel cannot run 32-bit programs.
 packages_i386=(
     g++-i686-linux-gnu
     libgtest-dev:i386 libmpfr-dev:i386
+    qemu-user-static
 )
 
 # scripts/test-arch.sh s390x: big-endian, with a 128-bit long double, with s390x
