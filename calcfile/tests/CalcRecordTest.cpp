@@ -5,6 +5,7 @@
 #include <bit>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -196,6 +197,7 @@ TEST_P(SaveOverExistingTest, WritesOverEmptyFilesAndRecordsOnly) {
 
 const Bytes UserText{'D', 'e', 'a', 'r', ' ', 'd', 'i', 'a', 'r', 'y', ',', ' ', 't', 'o',
                      'd', 'a', 'y', ' ', 'I', ' ', 'l', 'e', 'a', 'r', 'n', 't', '\n'};
+const Bytes Twelve(SampleBytes.begin(), SampleBytes.begin() + 12);
 const Bytes TagWithoutNul = Concat(Bytes(SampleBytes.begin(), SampleBytes.end() - 1), {'!'});
 
 INSTANTIATE_TEST_SUITE_P(
@@ -205,11 +207,15 @@ INSTANTIATE_TEST_SUITE_P(
         ExistingFileRow{"RecordIsReplaced", ZeroStateBytes, SaveResult::Saved, SampleBytes},
         ExistingFileRow{"LongerRecordKeepsItsTail", Concat(ZeroStateBytes, Bytes(20, 0xEE)),
                         SaveResult::Saved, Concat(SampleBytes, Bytes(20, 0xEE))},
-        ExistingFileRow{"UsersTextIsLeftAlone", UserText, SaveResult::OpenFailed, UserText},
-        ExistingFileRow{"NineteenBytesOfARecordAreNotOne",
-                        Bytes(SampleBytes.begin(), SampleBytes.end() - 1), SaveResult::OpenFailed,
-                        Bytes(SampleBytes.begin(), SampleBytes.end() - 1)},
-        ExistingFileRow{"TagWithoutItsNulIsNotARecord", TagWithoutNul, SaveResult::OpenFailed,
+        ExistingFileRow{"UsersTextIsLeftAlone", UserText, SaveResult::NotARecord, UserText},
+        ExistingFileRow{"NineteenBytesOfARecordAreALeftover",
+                        Bytes(SampleBytes.begin(), SampleBytes.end() - 1), SaveResult::Saved,
+                        SampleBytes},
+        ExistingFileRow{"ThirteenBytesOfARecordAreALeftover", Concat(Twelve, {'R'}),
+                        SaveResult::Saved, SampleBytes},
+        ExistingFileRow{"TwelveBytesCannotBeToldFromTheUsers", Twelve, SaveResult::NotARecord,
+                        Twelve},
+        ExistingFileRow{"TagWithoutItsNulIsNotARecord", TagWithoutNul, SaveResult::NotARecord,
                         TagWithoutNul}),
     RowName<ExistingFileRow>);
 
@@ -255,7 +261,7 @@ class ShortFileTest : public CalcFileTest, public testing::WithParamInterface<Fi
 TEST_P(ShortFileTest, LoadFailsToReadAndLeavesRecordZero) {
     WriteBytes(CalcFileName, GetParam().Content);
     const LoadResult loaded = LoadCalcRecord();
-    EXPECT_EQ(loaded.Status, LoadStatus::ReadFailed);
+    EXPECT_EQ(loaded.Status, LoadStatus::Short);
     ExpectSameBits(loaded.Record, TCalcState{});
 }
 
@@ -288,28 +294,37 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CalcFileTest, DirectoryNamedLikeTheFileIsNeitherLoadedNorWritten) {
     fs::create_directory(CalcFileName);
 
-    // Linux opens a directory for reading; the read then fails with EISDIR.
-    EXPECT_EQ(LoadCalcRecord().Status, LoadStatus::ReadFailed);
+    EXPECT_EQ(LoadCalcRecord().Status, LoadStatus::OpenFailed);
     EXPECT_EQ(SaveCalcRecord(SampleState), SaveResult::OpenFailed);
     EXPECT_TRUE(fs::is_directory(CalcFileName));
     EXPECT_TRUE(fs::is_empty(CalcFileName));
 }
 
-TEST_F(CalcFileTest, SaveThatCannotWriteAllTwentyBytesFailsToWrite) {
+// A size limit of 10 bytes: write() stores 10 and reports no error, the next
+// one fails. The save puts back what was there, and removes a file it made.
+TEST_F(CalcFileTest, SaveThatCannotWriteAllTwentyBytesPutsBackWhatWasThere) {
+    signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit tenBytes{10, previous.rlim_max}; // write() stores 10 and reports no error
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tenBytes), 0);
-    const SaveResult shortWrite = SaveCalcRecord(SampleState);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    EXPECT_EQ(shortWrite, SaveResult::WriteFailed);
-    fs::remove(CalcFileName);
-
-    if (!fs::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full on this system";
+    const rlimit tenBytes{10, previous.rlim_max};
+    for (const Bytes& before :
+         {Bytes{}, Concat(Twelve, {'R', 'a'}), Concat(SampleBytes, UserText)}) {
+        WriteBytes(CalcFileName, before);
+        if (before.empty())
+            fs::remove(CalcFileName);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tenBytes), 0);
+        const SaveResult shortWrite = SaveCalcRecord(TCalcState{});
+        setrlimit(RLIMIT_FSIZE, &previous);
+        EXPECT_EQ(shortWrite, SaveResult::WriteFailed);
+        EXPECT_EQ(fs::exists(CalcFileName), !before.empty());
+        EXPECT_EQ(ReadBytes(CalcFileName), before);
     }
-    fs::create_symlink("/dev/full", CalcFileName);
-    EXPECT_EQ(SaveCalcRecord(SampleState), SaveResult::WriteFailed);
+}
+
+TEST_F(CalcFileTest, UnreadableFileIsNeitherTakenForEmptyNorWritten) {
+    fs::create_symlink("/proc/self/mem", CalcFileName); // a regular file of size 0; reads fail
+    EXPECT_EQ(SaveCalcRecord(SampleState), SaveResult::ReadFailed);
+    EXPECT_EQ(LoadCalcRecord().Status, LoadStatus::ReadFailed);
 }
 
 TEST_F(CalcFileTest, DanglingSymlinkFailsToLoadAndSaveCreatesItsTarget) {
@@ -324,7 +339,7 @@ TEST_F(CalcFileTest, DanglingSymlinkFailsToLoadAndSaveCreatesItsTarget) {
 TEST_F(CalcFileTest, FifoWithNoOtherEndFailsToOpenWithoutWaiting) {
     ASSERT_EQ(mkfifo(CalcFileName, 0666), 0);
 
-    EXPECT_EQ(RunBounded([] { return SaveCalcRecord(SampleState); }), SaveResult::OpenFailed);
+    EXPECT_EQ(RunBounded([] { return SaveCalcRecord(SampleState); }), SaveResult::NotRegular);
     EXPECT_EQ(RunBounded(LoadCalcRecord).Status, LoadStatus::OpenFailed);
 }
 
@@ -334,7 +349,7 @@ TEST_F(CalcFileTest, FifoOpenAtBothEndsIsNeitherWrittenNorRead) {
     ASSERT_NE(fd, -1);
     unsigned char buffer[64];
 
-    EXPECT_EQ(RunBounded([] { return SaveCalcRecord(SampleState); }), SaveResult::OpenFailed);
+    EXPECT_EQ(RunBounded([] { return SaveCalcRecord(SampleState); }), SaveResult::NotRegular);
     errno = 0;
     EXPECT_EQ(read(fd, buffer, sizeof buffer), -1) << "the save put bytes into the FIFO";
     EXPECT_EQ(errno, EAGAIN);
