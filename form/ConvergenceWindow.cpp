@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QChartView>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
@@ -139,42 +140,61 @@ void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
     Plot->SetRun(run);
 }
 
-bool ConvergenceWindow::SaveCsv(const QString& path) const {
+// Writes through QSaveFile, so that a failed export (a full disk) leaves the
+// file of that name as it was. Only commit() tells whether all of it was
+// written; a failed write, or one `write` reports, makes the file be discarded.
+QString ConvergenceWindow::WriteWhole(const QString& path,
+                                      const std::function<bool(QIODevice&)>& write) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return {};
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return tr("%1 could not be written: %2. A file of that name was left as it was.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString ConvergenceWindow::SaveCsv(const QString& path) const {
     const std::string csv = SeriesCsv(Run.Values);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && file.flush();
+    return WriteWhole(path, [&csv](QIODevice& file) {
+        return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
+    });
 }
 
-bool ConvergenceWindow::SaveSvg(const QString& path) {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(Plot->size());
-    svg.setViewBox(Plot->rect());
-    svg.setTitle(Plot->accessibleName());
-    svg.setDescription(Plot->accessibleDescription());
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    Plot->render(&painter);
-    return painter.end();
+QString ConvergenceWindow::SaveSvg(const QString& path) {
+    return WriteWhole(path, [this](QIODevice& file) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(Plot->size());
+        svg.setViewBox(Plot->rect());
+        svg.setTitle(Plot->accessibleName());
+        svg.setDescription(Plot->accessibleDescription());
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return false;
+        Plot->render(&painter);
+        return painter.end();
+    });
 }
 
-bool ConvergenceWindow::SavePng(const QString& path) {
+QString ConvergenceWindow::SavePng(const QString& path) {
     const QList<QChartView*> views = Plot->findChildren<QChartView*>();
     for (QChartView* view : views)
         view->setRenderHint(QPainter::Antialiasing);
-    const bool saved = Plot->grab().save(path, "PNG");
+    const QPixmap image = Plot->grab();
     for (QChartView* view : views)
         view->setRenderHint(QPainter::Antialiasing, false);
-    return saved;
+    return WriteWhole(path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }
 
 void ConvergenceWindow::Export(const QString& title, const QString& name, const QString& filter,
-                               const std::function<bool(const QString&)>& save) {
+                               const std::function<QString(const QString&)>& save) {
     const QString path = QFileDialog::getSaveFileName(this, title, name, filter);
-    if (!path.isEmpty() && !save(path))
-        QMessageBox::warning(this, title, tr("%1 could not be written.").arg(path));
+    if (path.isEmpty())
+        return;
+    const QString failure = save(path);
+    if (!failure.isEmpty())
+        QMessageBox::warning(this, title, failure);
 }
 
 extern "C" Q_DECL_EXPORT ConvergenceView* CreateConvergenceView(QWidget* owner) {
