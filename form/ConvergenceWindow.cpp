@@ -5,6 +5,7 @@
 #include "SeriesCsv.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChartView>
 #include <QDir>
 #include <QFileDialog>
@@ -141,40 +142,45 @@ void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
 }
 
 // Writes through QSaveFile, so that a failed export (a full disk) leaves the
-// file of that name as it was. Only commit() tells whether all of it was
-// written; a failed write, or one `write` reports, makes the file be discarded.
-QString ConvergenceWindow::WriteWhole(const QString& path,
-                                      const std::function<bool(QIODevice&)>& write) {
+// file of that name as it was. Unbuffered, so that a write cut short shows
+// here: through the buffer, QSaveFile would commit the short file.
+QString ConvergenceWindow::WriteWhole(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty()) // the drawing failed
+        return tr("%1 could not be written.").arg(QDir::toNativeSeparators(path));
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < bytes.size();) {
+        const qint64 put = file.write(bytes.constData() + done, bytes.size() - done);
+        written = put > 0;
+        done += put;
+    }
+    QString reason = file.errorString(); // the failed write's, which commit() would clear
+    if (written && file.commit())
         return {};
-    const QString reason = file.errorString();
-    file.cancelWriting();
+    if (written)
+        reason = file.errorString();
     return tr("%1 could not be written: %2. A file of that name was left as it was.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString ConvergenceWindow::SaveCsv(const QString& path) const {
-    const std::string csv = SeriesCsv(Run.Values);
-    return WriteWhole(path, [&csv](QIODevice& file) {
-        return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
-    });
+    return WriteWhole(path, QByteArray::fromStdString(SeriesCsv(Run.Values)));
 }
 
 QString ConvergenceWindow::SaveSvg(const QString& path) {
-    return WriteWhole(path, [this](QIODevice& file) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(Plot->size());
-        svg.setViewBox(Plot->rect());
-        svg.setTitle(Plot->accessibleName());
-        svg.setDescription(Plot->accessibleDescription());
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return false;
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(Plot->size());
+    svg.setViewBox(Plot->rect());
+    svg.setTitle(Plot->accessibleName());
+    svg.setDescription(Plot->accessibleDescription());
+    QPainter painter;
+    if (painter.begin(&svg)) {
         Plot->render(&painter);
-        return painter.end();
-    });
+        painter.end();
+    }
+    return WriteWhole(path, buffer.data());
 }
 
 QString ConvergenceWindow::SavePng(const QString& path) {
@@ -184,7 +190,9 @@ QString ConvergenceWindow::SavePng(const QString& path) {
     const QPixmap image = Plot->grab();
     for (QChartView* view : views)
         view->setRenderHint(QPainter::Antialiasing, false);
-    return WriteWhole(path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
+    QBuffer buffer;
+    image.save(&buffer, "PNG");
+    return WriteWhole(path, buffer.data());
 }
 
 void ConvergenceWindow::Export(const QString& title, const QString& name, const QString& filter,

@@ -6,7 +6,6 @@
 
 class ConvergencePlot;
 class ConvergenceTable;
-class QIODevice;
 class QTableView;
 
 // The window of the convergence module: the table beside the plot, and buttons
@@ -32,8 +31,8 @@ private:
     void Export(const QString& title, const QString& name, const QString& filter,
                 const std::function<QString(const QString&)>& save);
 
-    // Writes a file with `write` whole, or not at all; returns why not.
-    static QString WriteWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
+    // Writes `bytes` as the file at `path` whole, or not at all; returns why not.
+    static QString WriteWhole(const QString& path, const QByteArray& bytes);
 
     ConvergenceTable* Model;
     QTableView* Table;

@@ -9,8 +9,11 @@
 #include <QTableView>
 #include <QXmlStreamReader>
 
+#include <sys/resource.h>
+
 #include <charconv>
 #include <cmath>
+#include <csignal>
 
 namespace {
 
@@ -132,6 +135,21 @@ void ConvergenceTest::convergence() {
     QCOMPARE(FileBytes(path + ".csv"), QByteArray::fromStdString(SeriesCsv(f.Form->LastRun())));
     QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
     QVERIFY(!QImage(path + ".png").isNull());
+
+    // On a full disk (a size limit) each export says why and leaves its file as it was.
+    const QStringList files{path + ".csv", path + ".svg", path + ".png"};
+    const QByteArray before = FileBytes(files[0]) + FileBytes(files[1]) + FileBytes(files[2]);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{}, room{100, RLIM_INFINITY};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    setrlimit(RLIMIT_FSIZE, &room);
+    const QString failures =
+        window->SaveCsv(files[0]) + window->SaveSvg(files[1]) + window->SavePng(files[2]);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    const QString why =
+        " could not be written: File too large. A file of that name was left as it was.";
+    QCOMPARE(failures, files.join(why) + why);
+    QCOMPARE(FileBytes(files[0]) + FileBytes(files[1]) + FileBytes(files[2]), before);
 
     window->activateWindow(); // Compute's click activated the main window
     QTRY_COMPARE(QApplication::activeWindow(), window);
