@@ -3,10 +3,8 @@
 
 #include <QFile>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -41,15 +39,6 @@ const QByteArray Record("\x6F\x12\x83\x3A\x00\x00\x80\x3F\xA6\x72\xEC\x40Raschet
 
 const QByteArray OldRecord = QByteArray(12, '\0') + Record.mid(12);
 const QByteArray Diary("Dear diary, today I learnt");
-
-// Lets files grow only up to `bytes`; a write past that fails instead of ending the test.
-void SizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = bytes < limit.rlim_max ? bytes : limit.rlim_max;
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
 
 QByteArray Filler(int size) {
     return QByteArray(size, '\xEE');
@@ -108,18 +97,15 @@ void Prepare(const FormFixture& f, Disk disk) {
     case Disk::Unreadable:
         fs::create_symlink("/proc/self/mem", path);
         break;
-    case Disk::SizeLimited:
-        Write(path, OldRecord);
-        SizeLimit(10);
-        break;
     case Disk::RecordElsewhere:
         fs::create_directory(f.Directory.filePath("elsewhere").toStdString());
         Write(f.Directory.filePath("elsewhere/Test.txt").toStdString(), OldRecord);
         fs::create_symlink("elsewhere/Test.txt", path);
         break;
+    case Disk::SizeLimited:
     case Disk::ReadOnlyRecord:
         Write(path, OldRecord);
-        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+        disk == Disk::SizeLimited ? SizeLimit(10) : fs::permissions(path, fs::perms::owner_read);
         break;
     }
 }
