@@ -132,6 +132,18 @@ bool UndoWrite(int fd, const CalcRecordBytes& old, std::size_t oldSize, std::siz
     return restored;
 }
 
+// A network folder may report a full disk or a lost server only when the
+// bytes are flushed, or at close(), when the write can no longer be undone.
+// Flushing first catches that while it still can be. A file system that
+// cannot flush (EINVAL) has nothing to report.
+bool Flushed(int fd) {
+    int result;
+    do {
+        result = fdatasync(fd);
+    } while (result == -1 && errno == EINTR);
+    return result == 0 || errno == EINVAL;
+}
+
 // Opens "Test.txt" to read and write, creating it if absent; `created` tells
 // whether this call made it. O_NONBLOCK makes a FIFO without a reader fail at
 // once instead of waiting.
@@ -173,7 +185,7 @@ SaveResult SaveThrough(int fd, const CalcRecordBytes& bytes) {
         return SaveResult::NotARecord;
     }
     const std::size_t written = WriteHead(fd, bytes.data(), bytes.size());
-    if (written == bytes.size()) {
+    if (written == bytes.size() && Flushed(fd)) {
         return SaveResult::Saved;
     }
     UndoWrite(fd, old, oldSize, written);
