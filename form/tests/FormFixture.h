@@ -63,8 +63,7 @@ public:
     std::unique_ptr<TForm1> Form;
 };
 
-// Lets files grow only up to `bytes`; a write past that fails instead of
-// ending the test.
+// Lets files grow only up to `bytes`; a write past that fails, not the test.
 inline void SizeLimit(rlim_t bytes) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};

@@ -77,8 +77,7 @@ std::string Describe(const FileOnDisk& file) {
         return "directory";
     case FileKind::Regular:
         return "file of " + std::to_string(file.Bytes.size()) + " bytes [" + Hex(file.Bytes) + "]";
-    case FileKind::Unreadable:
-        return "link to /proc/self/mem";
+    case FileKind::Unreadable: // a link to /proc/self/mem
     case FileKind::Other:
         break;
     }
@@ -289,10 +288,6 @@ FileOnDisk ReadDisk(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {FileKind::Regular, std::string(std::istreambuf_iterator<char>(in), {})};
     }
-    case fs::file_type::symlink:
-        if (fs::read_symlink(path) == "/proc/self/mem")
-            return {FileKind::Unreadable, {}};
-        [[fallthrough]];
     default:
         return {FileKind::Other, {}};
     }
