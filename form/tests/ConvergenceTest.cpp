@@ -126,9 +126,9 @@ void ConvergenceTest::convergence() {
     QVERIFY2(plot.startsWith(described), qPrintable(plot));
 
     const QString path = f.Directory.filePath("export");
-    QVERIFY((window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
-             window->SavePng(path + ".png"))
-                .isEmpty());
+    QCOMPARE(window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
+                 window->SavePng(path + ".png"),
+             QString());
     QCOMPARE(FileBytes(path + ".csv"), QByteArray::fromStdString(SeriesCsv(f.Form->LastRun())));
     QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
     QVERIFY(!QImage(path + ".png").isNull());
