@@ -1,5 +1,6 @@
 #include "CalcRecord.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -36,12 +37,6 @@ float GetSingle(const CalcRecordBytes& bytes, std::size_t offset) {
     return std::bit_cast<float>(bits);
 }
 
-// FIFOs and sockets would block or swallow the record, so they count as
-// "cannot open"; directories fail on their own (open for writing, or read).
-bool IsStreamEndpoint(mode_t mode) {
-    return S_ISFIFO(mode) || S_ISSOCK(mode);
-}
-
 } // namespace
 
 CalcRecordBytes EncodeCalcRecord(const TCalcState& state) {
@@ -61,73 +56,163 @@ CalcRecord DecodeCalcRecord(const CalcRecordBytes& bytes) {
 
 namespace {
 
-// Reads up to the record's size from offset 0 through the descriptor.
-std::size_t ReadHead(int fd, CalcRecordBytes& bytes) {
-    std::size_t filled = 0;
+// What "Test.txt" holds, judged from its first bytes.
+enum class FileContent {
+    Empty,
+    Record,   // 20 bytes or more, the name tag and its NUL at offset 12
+    Leftover, // 13 to 19 bytes, a beginning of the name tag from offset 12: a save cut short
+    Other,    // a user's own file; 12 bytes or fewer cannot be told from ours
+};
+
+// `size` is how many bytes the file holds, or 20 if it holds more.
+FileContent JudgeContent(const CalcRecordBytes& head, std::size_t size) {
+    if (size == 0) {
+        return FileContent::Empty;
+    }
+    if (size <= NameTagOffset ||
+        std::memcmp(head.data() + NameTagOffset, RecordNameTag, size - NameTagOffset) != 0) {
+        return FileContent::Other;
+    }
+    return size == CalcRecordSize ? FileContent::Record : FileContent::Leftover;
+}
+
+// Reads up to the record's size from offset 0, to the end of the file or the
+// record, whichever comes first. False if the system reported an error: the
+// bytes are then unknown, which is not the same as none.
+bool ReadHead(int fd, CalcRecordBytes& bytes, std::size_t& filled) {
+    filled = 0;
     while (filled < bytes.size()) {
         const ssize_t got =
             pread(fd, bytes.data() + filled, bytes.size() - filled, static_cast<off_t>(filled));
         if (got == -1 && errno == EINTR) {
             continue;
         }
-        if (got <= 0) {
+        if (got == -1) {
+            return false;
+        }
+        if (got == 0) {
             break;
         }
         filled += static_cast<std::size_t>(got);
     }
-    return filled;
+    return true;
 }
 
-// Whether a file whose first bytes are these (all of them if fewer than 20)
-// may take a record: an empty one, or a record with its name tag.
-bool IsRecordOrEmpty(const CalcRecordBytes& bytes, std::size_t size) {
-    return size == 0 ||
-           (size == bytes.size() &&
-            std::memcmp(bytes.data() + NameTagOffset, RecordNameTag, sizeof(RecordNameTag)) == 0);
+// Writes `size` bytes at offset 0; returns how many reached the file.
+std::size_t WriteHead(int fd, const unsigned char* data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t put = pwrite(fd, data + done, size - done, static_cast<off_t>(done));
+        if (put == -1 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return done;
+}
+
+// After a write that stopped short, puts back the bytes it replaced and the
+// length of a file that was shorter than a record. Those bytes were just
+// written at those places, so a full disk or a size limit does not stop them.
+// If a record's bytes cannot go back, the file is cut to 19 bytes: a read
+// does not take that for a record, and the next save writes over it. Returns
+// whether the file is as it was.
+bool UndoWrite(int fd, const CalcRecordBytes& old, std::size_t oldSize, std::size_t written) {
+    const std::size_t replaced = std::min(written, oldSize);
+    const bool restored = WriteHead(fd, old.data(), replaced) == replaced;
+    if (oldSize < CalcRecordSize) {
+        return ftruncate(fd, static_cast<off_t>(oldSize)) == 0 && restored;
+    }
+    if (!restored) {
+        [[maybe_unused]] const int cut = ftruncate(fd, static_cast<off_t>(CalcRecordSize - 1));
+    }
+    return restored;
+}
+
+// A network folder may report a full disk or a lost server only when the
+// bytes are flushed, or at close(), when the write can no longer be undone.
+// Flushing first catches that while it still can be. A file system that
+// cannot flush (EINVAL) has nothing to report.
+bool Flushed(int fd) {
+    int result;
+    do {
+        result = fdatasync(fd);
+    } while (result == -1 && errno == EINTR);
+    return result == 0 || errno == EINVAL;
+}
+
+// Opens "Test.txt" to read and write, creating it if absent; `created` tells
+// whether this call made it. O_NONBLOCK makes a FIFO without a reader fail at
+// once instead of waiting.
+int OpenForSave(bool& created) {
+    constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+    int fd = open(CalcFileName, flags | O_EXCL, 0666);
+    created = fd != -1;
+    // EEXIST: a file is there, or a symlink, which O_EXCL never follows.
+    if (fd == -1 && errno == EEXIST) {
+        fd = open(CalcFileName, flags, 0666);
+    }
+    return fd;
+}
+
+// Decides from what the descriptor shows whether the record may go there,
+// and writes it. The record is written in place, so hard links, the owner,
+// the permissions and the symlinks of "Test.txt" all stay as they were, and a
+// folder the user cannot write is no obstacle. A write that stops short is
+// undone.
+SaveResult SaveThrough(int fd, const CalcRecordBytes& bytes) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        return SaveResult::ReadFailed;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return SaveResult::NotRegular;
+    }
+    // Only root gets here with a file no one may write; it is refused as it
+    // would be for anyone else.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return SaveResult::OpenFailed;
+    }
+    CalcRecordBytes old{};
+    std::size_t oldSize = 0;
+    if (!ReadHead(fd, old, oldSize)) {
+        return SaveResult::ReadFailed;
+    }
+    if (JudgeContent(old, oldSize) == FileContent::Other) {
+        return SaveResult::NotARecord;
+    }
+    const std::size_t written = WriteHead(fd, bytes.data(), bytes.size());
+    if (written == bytes.size() && Flushed(fd)) {
+        return SaveResult::Saved;
+    }
+    UndoWrite(fd, old, oldSize, written);
+    return SaveResult::WriteFailed;
 }
 
 } // namespace
 
 SaveResult SaveCalcRecord(const TCalcState& state) {
-    const CalcRecordBytes bytes = EncodeCalcRecord(state);
-
-    // No O_TRUNC: the record overwrites the first 20 bytes and anything after
-    // them stays. Read and write, so that what is there is checked through
-    // the same descriptor that writes. O_NONBLOCK makes a FIFO without a
-    // reader fail at once.
-    const int fd = open(CalcFileName, O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    bool created = false;
+    const int fd = OpenForSave(created);
     if (fd == -1) {
         return SaveResult::OpenFailed;
     }
-
-    // Only regular files and character devices take the record; a character
-    // device such as /dev/full is tried and reports its own write error. A
-    // regular file must be empty or hold a record already: a user's own
-    // "Test.txt" is left as it is.
-    struct stat info {};
-    bool writable = fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || S_ISCHR(info.st_mode));
-    if (writable && S_ISREG(info.st_mode)) {
-        CalcRecordBytes existing{};
-        writable = IsRecordOrEmpty(existing, ReadHead(fd, existing));
-    }
-    if (!writable) {
-        close(fd);
-        return SaveResult::OpenFailed;
-    }
-
-    // pread left the offset at 0, where the record goes.
-    ssize_t written;
-    do {
-        written = write(fd, bytes.data(), bytes.size());
-    } while (written == -1 && errno == EINTR);
+    SaveResult result = SaveThrough(fd, EncodeCalcRecord(state));
 
     // close() is called once even if it fails: on Linux the descriptor is
-    // released either way, and retrying could close someone else's.
-    const bool closed = close(fd) == 0;
-    if (written != static_cast<ssize_t>(bytes.size()) || !closed) {
-        return SaveResult::WriteFailed;
+    // released either way, and retrying could close someone else's. A failed
+    // close may mean the bytes never reached a network folder.
+    if (close(fd) != 0 && result == SaveResult::Saved) {
+        result = SaveResult::WriteFailed;
     }
-    return SaveResult::Saved;
+    // A failed save leaves no file that was not there before.
+    if (created && result != SaveResult::Saved) {
+        unlink(CalcFileName);
+    }
+    return result;
 }
 
 LoadResult LoadCalcRecord() {
@@ -138,27 +223,21 @@ LoadResult LoadCalcRecord() {
     }
 
     struct stat info {};
-    if (fstat(fd, &info) == -1 || IsStreamEndpoint(info.st_mode)) {
+    if (fstat(fd, &info) == -1 || !S_ISREG(info.st_mode)) {
         close(fd);
         return {LoadStatus::OpenFailed, {}};
     }
 
     CalcRecordBytes bytes{};
     std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got == -1 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
+    const bool read = ReadHead(fd, bytes, filled);
     close(fd);
 
-    if (filled < bytes.size()) {
+    if (!read) {
         return {LoadStatus::ReadFailed, {}};
+    }
+    if (filled < bytes.size()) {
+        return {LoadStatus::Short, {}};
     }
     return {LoadStatus::Loaded, DecodeCalcRecord(bytes)};
 }

@@ -23,14 +23,18 @@ CalcRecord DecodeCalcRecord(const CalcRecordBytes& bytes);
 
 enum class SaveResult {
     Saved,
-    OpenFailed,  // the file could not be opened or created
-    WriteFailed, // opened, but the 20 bytes did not all reach it, or close failed
+    OpenFailed,  // the file could not be opened or created, or is marked read-only
+    NotRegular,  // a device, FIFO or socket: left alone
+    NotARecord,  // a file that holds something else: left alone
+    ReadFailed,  // what the file holds could not be read: left alone
+    WriteFailed, // the 20 bytes did not all reach the file; what was there is put back
 };
 
 enum class LoadStatus {
     Loaded,
-    OpenFailed, // missing, or not a file we can read
-    ReadFailed, // fewer than 20 bytes could be read
+    OpenFailed, // missing, not a regular file, or not readable by us
+    Short,      // fewer than 20 bytes
+    ReadFailed, // the system reported an error while reading
 };
 
 struct LoadResult {
@@ -40,12 +44,13 @@ struct LoadResult {
 
 // Writes the record over the first 20 bytes of "Test.txt" in the current
 // directory, creating it if absent (mode 0666 less the umask); bytes after
-// offset 20 are kept. Only a regular file that is empty or already holds a
-// record (20 bytes or more, the name tag and its NUL at offset 12), or a
-// character device, is written: any other file, a FIFO, socket, directory or
-// other kind gives OpenFailed without writing.
+// offset 20 are kept. Only a regular file that is empty, a record or the
+// leftover of a save cut short is written. A write that fails puts back the
+// bytes it replaced (and removes a file it created), so no mix of old and new
+// is left for a read to take as a record.
 SaveResult SaveCalcRecord(const TCalcState& state);
 
-// Reads the first 20 bytes of "Test.txt" in the current directory. A FIFO or
-// socket gives OpenFailed without waiting for a writer.
+// Reads the first 20 bytes of "Test.txt" in the current directory. Anything
+// other than a regular file (a FIFO, a socket, a device, a directory) gives
+// OpenFailed without reading; a FIFO is not waited for.
 LoadResult LoadCalcRecord();

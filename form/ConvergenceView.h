@@ -26,10 +26,11 @@ public:
     // Shows this run in the table and the plot.
     virtual void ShowRun(const ConvergenceRun& run) = 0;
 
-    // The exports; each writes one file and says whether it could.
-    virtual bool SaveCsv(const QString& path) const = 0; // exactly `series-table --csv`
-    virtual bool SaveSvg(const QString& path) = 0;       // the plot
-    virtual bool SavePng(const QString& path) = 0;       // the plot
+    // The exports. Each writes one file whole or leaves the file of that name
+    // as it was, and returns an empty text, or the message saying why not.
+    virtual QString SaveCsv(const QString& path) const = 0; // exactly `series-table --csv`
+    virtual QString SaveSvg(const QString& path) = 0;       // the plot
+    virtual QString SavePng(const QString& path) = 0;       // the plot
 };
 
 // The module's one entry: a new, hidden window owned by `owner`.

@@ -5,8 +5,9 @@
 #include "SeriesCsv.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChartView>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
@@ -139,42 +141,68 @@ void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
     Plot->SetRun(run);
 }
 
-bool ConvergenceWindow::SaveCsv(const QString& path) const {
-    const std::string csv = SeriesCsv(Run.Values);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && file.flush();
+// Writes through QSaveFile, so that a failed export (a full disk) leaves the
+// file of that name as it was. Unbuffered, so that a write cut short shows
+// here: through the buffer, QSaveFile would commit the short file.
+QString ConvergenceWindow::WriteWhole(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty()) // the drawing failed
+        return tr("%1 could not be written.").arg(QDir::toNativeSeparators(path));
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < bytes.size();) {
+        const qint64 put = file.write(bytes.constData() + done, bytes.size() - done);
+        written = put > 0;
+        done += put;
+    }
+    QString reason = file.errorString(); // the failed write's, which commit() would clear
+    if (written && file.commit())
+        return {};
+    if (written)
+        reason = file.errorString();
+    return tr("%1 could not be written: %2. A file of that name was left as it was.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
-bool ConvergenceWindow::SaveSvg(const QString& path) {
+QString ConvergenceWindow::SaveCsv(const QString& path) const {
+    return WriteWhole(path, QByteArray::fromStdString(SeriesCsv(Run.Values)));
+}
+
+QString ConvergenceWindow::SaveSvg(const QString& path) {
+    QBuffer buffer;
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setSize(Plot->size());
     svg.setViewBox(Plot->rect());
     svg.setTitle(Plot->accessibleName());
     svg.setDescription(Plot->accessibleDescription());
     QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    Plot->render(&painter);
-    return painter.end();
+    if (painter.begin(&svg)) {
+        Plot->render(&painter);
+        painter.end();
+    }
+    return WriteWhole(path, buffer.data());
 }
 
-bool ConvergenceWindow::SavePng(const QString& path) {
+QString ConvergenceWindow::SavePng(const QString& path) {
     const QList<QChartView*> views = Plot->findChildren<QChartView*>();
     for (QChartView* view : views)
         view->setRenderHint(QPainter::Antialiasing);
-    const bool saved = Plot->grab().save(path, "PNG");
+    const QPixmap image = Plot->grab();
     for (QChartView* view : views)
         view->setRenderHint(QPainter::Antialiasing, false);
-    return saved;
+    QBuffer buffer;
+    image.save(&buffer, "PNG");
+    return WriteWhole(path, buffer.data());
 }
 
 void ConvergenceWindow::Export(const QString& title, const QString& name, const QString& filter,
-                               const std::function<bool(const QString&)>& save) {
+                               const std::function<QString(const QString&)>& save) {
     const QString path = QFileDialog::getSaveFileName(this, title, name, filter);
-    if (!path.isEmpty() && !save(path))
-        QMessageBox::warning(this, title, tr("%1 could not be written.").arg(path));
+    if (path.isEmpty())
+        return;
+    const QString failure = save(path);
+    if (!failure.isEmpty())
+        QMessageBox::warning(this, title, failure);
 }
 
 extern "C" Q_DECL_EXPORT ConvergenceView* CreateConvergenceView(QWidget* owner) {

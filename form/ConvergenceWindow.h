@@ -17,9 +17,9 @@ public:
     explicit ConvergenceWindow(QWidget* owner);
 
     void ShowRun(const ConvergenceRun& run) override;
-    bool SaveCsv(const QString& path) const override;
-    bool SaveSvg(const QString& path) override;
-    bool SavePng(const QString& path) override;
+    QString SaveCsv(const QString& path) const override;
+    QString SaveSvg(const QString& path) override;
+    QString SavePng(const QString& path) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,7 +29,10 @@ private:
     int TableWidth() const;
     // Asks for a file name with the standard dialog and saves with `save`.
     void Export(const QString& title, const QString& name, const QString& filter,
-                const std::function<bool(const QString&)>& save);
+                const std::function<QString(const QString&)>& save);
+
+    // Writes `bytes` as the file at `path` whole, or not at all; returns why not.
+    static QString WriteWhole(const QString& path, const QByteArray& bytes);
 
     ConvergenceTable* Model;
     QTableView* Table;

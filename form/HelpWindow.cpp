@@ -86,8 +86,21 @@ QString HelpWindow::Text() {
     html += Paragraph(tr("%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt "
                          "in the folder the program was started from (from the menu, usually "
                          "your home folder), here %2. It writes over an existing Test.txt only "
-                         "if that file holds such a record; any other file is left alone.")
+                         "if that file is empty, holds such a record, or holds the 13 to 19 "
+                         "bytes a save cut short leaves. Any other file is left alone, and the "
+                         "message names the folder and the reason: not a record of this "
+                         "program, not an ordinary file, or a file that could not be read.")
                           .arg(save, QDir::currentPath().toHtmlEscaped()));
+    html += Paragraph(tr("\"%1\" means that Test.txt could not be opened or created (a "
+                         "directory of that name, a read-only file, a folder you cannot write), "
+                         "or that the disk was full. A save that stops short puts back what was "
+                         "there, so %2 never shows a record that was not saved. %2 says whether "
+                         "the file is too short to hold a record or could not be read, and "
+                         "\"%3\" when it cannot be opened.")
+                          .arg(QStringLiteral("Файл невдається створити"), read,
+                               QStringLiteral("Файл не вдається відкрити")));
+    html += Paragraph(tr("The convergence window's exports are written whole or not at all: one "
+                         "that fails leaves the file it was to replace as it was, and says why."));
     html += Heading(tr("About"));
     html += Paragraph(tr("Series Calculator %1. Licence: MIT; it comes with no warranty.")
                           .arg(QStringLiteral(SERIES_CALC_VERSION)));

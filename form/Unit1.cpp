@@ -4,6 +4,7 @@
 #include "ConvergenceLoader.h"
 #include "Dialogs.h"
 #include "EvaluateSeries.h"
+#include "FileMessages.h"
 #include "ResultHint.h"
 #include "SeriesSummary.h"
 #include "Spoken.h"
@@ -11,6 +12,8 @@
 #include "Text.h"
 #include "Unit1Layout.h"
 #include "ValueLine.h"
+
+#include <QDir>
 
 TForm1* Form1 = nullptr;
 TCalcState CalcState;
@@ -119,10 +122,13 @@ void TForm1::Button2Click(TObject*) {
         ReadRecord();
 }
 
-// Only a save that wrote all 20 bytes switches the button to reading.
+// Only a save that wrote all 20 bytes switches the button to reading. A file
+// left alone is named with its folder and the reason.
 void TForm1::SaveRecord() {
-    if (SaveCalcRecord(CalcState) != SaveResult::Saved) {
-        ShowMessage("Файл невдається створити");
+    const SaveResult result = SaveCalcRecord(CalcState);
+    if (result != SaveResult::Saved) {
+        const QString why = SaveFailure(result, QDir::currentPath());
+        ShowMessage(why.isEmpty() ? std::string("Файл невдається створити") : FromQString(why));
         return;
     }
     Button2->Tag = ReadState;
@@ -133,7 +139,8 @@ void TForm1::SaveRecord() {
 void TForm1::ReadRecord() {
     const LoadResult loaded = LoadCalcRecord();
     if (loaded.Status != LoadStatus::Loaded) {
-        ShowMessage("Файл не вдається відкрити");
+        const QString why = ReadFailure(loaded.Status, QDir::currentPath());
+        ShowMessage(why.isEmpty() ? std::string("Файл не вдається відкрити") : FromQString(why));
         return;
     }
     Label1->SetVisible(true);

@@ -165,8 +165,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint32_t x = std::bit_cast<std::uint32_t>(result.Record.X);
     const std::uint32_t series1 = std::bit_cast<std::uint32_t>(result.Record.Series1);
     if (size < CalcRecordSize) {
-        if (result.Status != LoadStatus::ReadFailed) {
-            Fail("a short file did not give ReadFailed", data, size);
+        if (result.Status != LoadStatus::Short) {
+            Fail("a short file did not give Short", data, size);
         }
         if (precision != 0 || x != 0 || series1 != 0) {
             Fail("a failed load left a non-zero record", data, size);

@@ -152,7 +152,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+59"/>
+        <location filename="../form/ConvergenceWindow.cpp" line="+61"/>
         <source>Convergence</source>
         <translation>Сходимость</translation>
     </message>
@@ -203,9 +203,14 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+60"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 could not be written: %2. A file of that name was left as it was.</source>
+        <translation>Не удалось записать %1: %2. Файл с таким именем оставлен без изменений.</translation>
     </message>
 </context>
 <context>
@@ -297,11 +302,21 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt in the folder the program was started from (from the menu, usually your home folder), here %2. It writes over an existing Test.txt only if that file holds such a record; any other file is left alone.</source>
-        <translation>Кнопка «%1» записывает точность, x и значение ряда для e^2x (20 байт) в файл Test.txt в папке, из которой запущена программа (при запуске из меню это обычно ваша домашняя папка), здесь — %2. Существующий Test.txt перезаписывается, только если он содержит запись такого формата; любой другой файл остаётся нетронутым.</translation>
+        <source>%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt in the folder the program was started from (from the menu, usually your home folder), here %2. It writes over an existing Test.txt only if that file is empty, holds such a record, or holds the 13 to 19 bytes a save cut short leaves. Any other file is left alone, and the message names the folder and the reason: not a record of this program, not an ordinary file, or a file that could not be read.</source>
+        <translation>Кнопка «%1» записывает точность, x и значение ряда для e^2x (20 байт) в файл Test.txt в папке, из которой запущена программа (при запуске из меню это обычно ваша домашняя папка), здесь — %2. Существующий Test.txt перезаписывается, только если он пуст, содержит запись такого формата или 13–19 байт, оставленных прерванным сохранением. Любой другой файл остаётся без изменений, а сообщение называет папку и причину: это не запись этой программы, не обычный файл или файл, который не удалось прочитать.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>&quot;%1&quot; means that Test.txt could not be opened or created (a directory of that name, a read-only file, a folder you cannot write), or that the disk was full. A save that stops short puts back what was there, so %2 never shows a record that was not saved. %2 says whether the file is too short to hold a record or could not be read, and &quot;%3&quot; when it cannot be opened.</source>
+        <translation>«%1» означает, что Test.txt не удалось открыть или создать (папка с таким именем, файл только для чтения, папка, в которую вы не можете записывать), или что диск заполнен. Прерванное сохранение возвращает то, что было в файле, поэтому «%2» никогда не покажет запись, которая не была сохранена. «%2» сообщает, слишком ли короток файл для записи или его не удалось прочитать, и говорит «%3», когда файл не удаётся открыть.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The convergence window&apos;s exports are written whole or not at all: one that fails leaves the file it was to replace as it was, and says why.</source>
+        <translation>Экспорт из окна сходимости записывается целиком или не записывается вовсе: неудачный экспорт оставляет без изменений файл, который должен был заменить, и сообщает причину.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
@@ -406,7 +421,7 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+47"/>
+        <location filename="../form/Unit1.cpp" line="+50"/>
         <source>recorded precision</source>
         <translation>записанная точность</translation>
     </message>
@@ -469,6 +484,31 @@
         <location line="+3"/>
         <source>Copy every iteration as CSV</source>
         <translation>Копировать все итерации в формате CSV</translation>
+    </message>
+    <message>
+        <location filename="../form/FileMessages.cpp" line="+16"/>
+        <source>%1 in %2 is not an ordinary file; it was left unchanged.</source>
+        <translation>%1 в %2 — не обычный файл; он оставлен без изменений.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 in %2 is not a record of this program; it was left unchanged.</source>
+        <translation>%1 в %2 — не запись этой программы; он оставлен без изменений.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 in %2 could not be read; it was left unchanged.</source>
+        <translation>%1 в %2 не удалось прочитать; он оставлен без изменений.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 in %2 is too short to hold a record.</source>
+        <translation>%1 в %2 слишком короток, чтобы содержать запись.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 in %2 could not be read.</source>
+        <translation>%1 в %2 не удалось прочитать.</translation>
     </message>
 </context>
 </TS>

@@ -152,7 +152,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+59"/>
+        <location filename="../form/ConvergenceWindow.cpp" line="+61"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>
@@ -203,9 +203,14 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+60"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 could not be written: %2. A file of that name was left as it was.</source>
+        <translation>Не вдалося записати %1: %2. Файл із такою назвою залишено без змін.</translation>
     </message>
 </context>
 <context>
@@ -297,11 +302,21 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt in the folder the program was started from (from the menu, usually your home folder), here %2. It writes over an existing Test.txt only if that file holds such a record; any other file is left alone.</source>
-        <translation>Кнопка «%1» записує точність, x і значення ряду для e^2x (20 байтів) у файл Test.txt у теці, з якої запущено програму (під час запуску з меню це зазвичай ваша домашня тека), тут — %2. Наявний Test.txt перезаписується, лише якщо він містить запис такого формату; будь-який інший файл лишається недоторканим.</translation>
+        <source>%1 saves the precision, x and the e^2x value as 20 bytes in Test.txt in the folder the program was started from (from the menu, usually your home folder), here %2. It writes over an existing Test.txt only if that file is empty, holds such a record, or holds the 13 to 19 bytes a save cut short leaves. Any other file is left alone, and the message names the folder and the reason: not a record of this program, not an ordinary file, or a file that could not be read.</source>
+        <translation>Кнопка «%1» записує точність, x і значення ряду для e^2x (20 байтів) у файл Test.txt у теці, з якої запущено програму (під час запуску з меню це зазвичай ваша домашня тека), тут — %2. Наявний Test.txt перезаписується, лише якщо він порожній, містить запис такого формату або 13–19 байтів, які лишило перерване збереження. Будь-який інший файл лишається без змін, а повідомлення називає теку й причину: це не запис цієї програми, не звичайний файл або файл, який не вдалося прочитати.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>&quot;%1&quot; means that Test.txt could not be opened or created (a directory of that name, a read-only file, a folder you cannot write), or that the disk was full. A save that stops short puts back what was there, so %2 never shows a record that was not saved. %2 says whether the file is too short to hold a record or could not be read, and &quot;%3&quot; when it cannot be opened.</source>
+        <translation>«%1» означає, що Test.txt не вдалося відкрити чи створити (тека з такою назвою, файл лише для читання, тека, у яку ви не можете записувати) або що диск заповнено. Збереження, яке обірвалося, повертає те, що було у файлі, тож «%2» ніколи не покаже запису, який не було збережено. «%2» повідомляє, чи файл закороткий для запису, чи його не вдалося прочитати, і каже «%3», коли файл не вдається відкрити.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The convergence window&apos;s exports are written whole or not at all: one that fails leaves the file it was to replace as it was, and says why.</source>
+        <translation>Експорт із вікна збіжності записується повністю або не записується зовсім: невдалий експорт лишає без змін файл, який мав замінити, і пояснює причину.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>About</source>
         <translation>Про програму</translation>
     </message>
@@ -406,7 +421,7 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+47"/>
+        <location filename="../form/Unit1.cpp" line="+50"/>
         <source>recorded precision</source>
         <translation>записана точність</translation>
     </message>
@@ -469,6 +484,31 @@
         <location line="+3"/>
         <source>Copy every iteration as CSV</source>
         <translation>Копіювати всі ітерації у форматі CSV</translation>
+    </message>
+    <message>
+        <location filename="../form/FileMessages.cpp" line="+16"/>
+        <source>%1 in %2 is not an ordinary file; it was left unchanged.</source>
+        <translation>%1 у %2 не є звичайним файлом; його залишено без змін.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 in %2 is not a record of this program; it was left unchanged.</source>
+        <translation>%1 у %2 не є записом цієї програми; його залишено без змін.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 in %2 could not be read; it was left unchanged.</source>
+        <translation>%1 у %2 не вдалося прочитати; його залишено без змін.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 in %2 is too short to hold a record.</source>
+        <translation>%1 у %2 закороткий, щоб містити запис.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 in %2 could not be read.</source>
+        <translation>%1 у %2 не вдалося прочитати.</translation>
     </message>
 </context>
 </TS>

@@ -126,11 +126,23 @@ void ConvergenceTest::convergence() {
     QVERIFY2(plot.startsWith(described), qPrintable(plot));
 
     const QString path = f.Directory.filePath("export");
-    QVERIFY(window->SaveCsv(path + ".csv") && window->SaveSvg(path + ".svg") &&
-            window->SavePng(path + ".png"));
+    QCOMPARE(window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
+                 window->SavePng(path + ".png"),
+             QString());
     QCOMPARE(FileBytes(path + ".csv"), QByteArray::fromStdString(SeriesCsv(f.Form->LastRun())));
     QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
     QVERIFY(!QImage(path + ".png").isNull());
+
+    // On a full disk (a size limit) each export says why and leaves its file as it was.
+    const QByteArray before = FileBytes(path + ".csv") + FileBytes(path + ".svg");
+    SizeLimit(100);
+    const QString failures = window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
+                             window->SavePng(path + ".png");
+    SizeLimit(RLIM_INFINITY);
+    const QString why =
+        " could not be written: File too large. A file of that name was left as it was.";
+    QCOMPARE(failures, path + ".csv" + why + path + ".svg" + why + path + ".png" + why);
+    QCOMPARE(FileBytes(path + ".csv") + FileBytes(path + ".svg"), before);
 
     window->activateWindow(); // Compute's click activated the main window
     QTRY_COMPARE(QApplication::activeWindow(), window);

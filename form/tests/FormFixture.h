@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +62,15 @@ public:
     std::vector<Message> Messages;
     std::unique_ptr<TForm1> Form;
 };
+
+// Lets files grow only up to `bytes`; a write past that fails, not the test.
+inline void SizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes < limit.rlim_max ? bytes : limit.rlim_max;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
 
 // The test program's entry: the window layer's application object, then the tests.
 #define FORM_TEST_MAIN(TestClass)                                                                  \

@@ -37,10 +37,12 @@ const std::string SaveCaption = "Зберегти";
 const std::string ReadCaption = "Читати";
 const std::string CannotCreate = "Файл невдається створити";
 const std::string CannotOpen = "Файл не вдається відкрити";
+const std::string NotARecord = " is not a record of this program; it was left unchanged.";
+const std::string Unreadable = " could not be read; it was left unchanged.";
 
 constexpr std::size_t RecordSize = 20; // three singles and "Raschet\0"
 
-enum class FileKind { Missing, Directory, Regular, Other };
+enum class FileKind { Missing, Directory, Regular, Unreadable, Other };
 
 struct FileOnDisk {
     FileKind Kind = FileKind::Missing;
@@ -75,6 +77,7 @@ std::string Describe(const FileOnDisk& file) {
         return "directory";
     case FileKind::Regular:
         return "file of " + std::to_string(file.Bytes.size()) + " bytes [" + Hex(file.Bytes) + "]";
+    case FileKind::Unreadable: // a link to /proc/self/mem
     case FileKind::Other:
         break;
     }
@@ -129,6 +132,7 @@ struct Model {
     std::string Label1, Label2, Label3, Label6, Label9, Label10;
     bool ReadBackVisible = true; // Label1, Label2 and Label3 together
     FileOnDisk File;
+    std::string In;                     // "Test.txt in " and the folder, as messages name it
     std::vector<ShownMessage> Messages; // shown during the current step
 
     // How often each outcome came up, to show that a session reached them all.
@@ -194,25 +198,31 @@ struct Model {
         ++Count.Computed;
     }
 
-    void PressButton2() {
+    void PressButton2(bool sizeLimited) {
         if (!Button2Enabled) {
             ++Count.Disabled; // a disabled button gets no click
             return;
         }
         if (Button2Tag != 1)
-            Save();
+            Save(sizeLimited);
         else
             Read();
     }
 
     // Overwrites the first 20 bytes (creating the file if needed) and keeps the
-    // rest, but only of an empty file or a record.
-    void Save() {
+    // rest, but only of an empty file, a record or 13 to 19 bytes a save cut
+    // short left. A write cut short by a size limit changes nothing.
+    void Save(bool sizeLimited) {
         const std::string& old = File.Bytes;
-        const bool ours = old.empty() || (old.size() >= RecordSize &&
-                                          old.compare(12, 8, std::string("Raschet", 8)) == 0);
-        if (File.Kind != FileKind::Missing && (File.Kind != FileKind::Regular || !ours)) {
-            Messages.push_back({MessageKind::Message, CannotCreate});
+        const std::size_t tag = std::min<std::size_t>(old.size() - 12, 8);
+        const bool ours =
+            old.empty() || (old.size() > 12 && old.compare(12, tag, "Raschet", tag) == 0);
+        const bool regular = File.Kind == FileKind::Regular;
+        if ((File.Kind != FileKind::Missing && !(regular && ours)) || sizeLimited) {
+            Messages.push_back({MessageKind::Message, File.Kind == FileKind::Unreadable
+                                                          ? In + Unreadable
+                                                      : regular && !ours ? In + NotARecord
+                                                                         : CannotCreate});
             ++Count.NotSaved;
             return;
         }
@@ -228,7 +238,11 @@ struct Model {
 
     void Read() {
         if (File.Kind != FileKind::Regular || File.Bytes.size() < RecordSize) {
-            Messages.push_back({MessageKind::Message, CannotOpen});
+            Messages.push_back({MessageKind::Message, File.Kind == FileKind::Unreadable
+                                                          ? In + " could not be read."
+                                                      : File.Kind == FileKind::Regular
+                                                          ? In + " is too short to hold a record."
+                                                          : CannotOpen});
             ++Count.NotRead;
             return;
         }
@@ -331,13 +345,14 @@ public:
             ClearText,
             PressCompute,
             PressButton2,
+            LinkUnreadable,
             DeleteFile,
             CorruptFile,
             MakeDirectory,
             RestoreFile
         };
         // Compute and Button2 often enough that saves and reads follow each other.
-        std::discrete_distribution<int> pick({25, 6, 4, 22, 28, 3, 3, 3, 3});
+        std::discrete_distribution<int> pick({25, 6, 4, 22, 28, 1, 3, 3, 3, 3});
         switch (pick(Random)) {
         case TypeNumber:
             return Type(NumberTexts[Below(NumberTexts.size())]);
@@ -353,10 +368,19 @@ public:
             F.Click(F.Form->Button1);
             M.PressCompute();
             return "click Button1";
-        case PressButton2:
+        case PressButton2: {
+            const bool limited = Below(12) == 0; // a save writes 10 bytes, then fails
+            SizeLimit(limited ? 10 : RLIM_INFINITY);
             F.Click(F.Form->Button2);
-            M.PressButton2();
-            return "click Button2";
+            SizeLimit(RLIM_INFINITY);
+            M.PressButton2(limited);
+            return limited ? "click Button2 with room for 10 bytes" : "click Button2";
+        }
+        case LinkUnreadable:
+            fs::remove_all(F.Path());
+            fs::create_symlink("/proc/self/mem", F.Path());
+            M.File = {FileKind::Unreadable, {}};
+            return "link Test.txt to /proc/self/mem, which cannot be read";
         case DeleteFile:
             fs::remove_all(F.Path());
             M.File = {};
@@ -380,8 +404,11 @@ public:
         case RestoreFile:
         default: {
             std::string bytes;
-            if (Below(2) == 0) {
+            const std::size_t kind = Below(3);
+            if (kind < 2) { // a record, with a tail or cut to what a save cut short leaves
                 bytes = Record(AnySingle(), AnySingle(), AnySingle()) + RandomBytes(Below(9));
+                if (kind == 1)
+                    bytes.resize(13 + Below(7));
             } else {
                 bytes = RandomBytes(RecordSize + Below(21));
             }
@@ -476,6 +503,7 @@ void RandomSessionTest::session() {
     QFETCH(quint32, seed);
     FormFixture f;
     Model model;
+    model.In = "Test.txt in " + QDir::currentPath().toStdString();
     Session session(f, model, seed);
     std::deque<std::string> recent; // the steps before a failure, for context
     for (int step = 1; step <= StepsPerSession; ++step) {
