@@ -121,10 +121,16 @@ SaveResult SaveCalcRecord(const TCalcState& state) {
         written = write(fd, bytes.data(), bytes.size());
     } while (written == -1 && errno == EINTR);
 
+    // A record cut short, say by a size limit, would make every later save
+    // refuse the file as a user's own: a file that was empty is emptied again.
+    const bool whole = written == static_cast<ssize_t>(bytes.size());
+    const bool cleared =
+        whole || !S_ISREG(info.st_mode) || info.st_size != 0 || ftruncate(fd, 0) == 0;
+
     // close() is called once even if it fails: on Linux the descriptor is
     // released either way, and retrying could close someone else's.
     const bool closed = close(fd) == 0;
-    if (written != static_cast<ssize_t>(bytes.size()) || !closed) {
+    if (!whole || !cleared || !closed) {
         return SaveResult::WriteFailed;
     }
     return SaveResult::Saved;
