@@ -8,6 +8,7 @@
 #include "ValueLine.h"
 #include "Version.h"
 
+#include <cmath>
 #include <cstdio>
 #include <iomanip>
 #include <string>
@@ -169,8 +170,10 @@ void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tr
             << " at n = " << summary.NonFiniteIteration << ": " << NonFiniteCauseText(summary)
             << '\n';
     char line[128];
-    std::snprintf(line, sizeof line, "exact %.10g, error %.3g\n\n", summary.Exact,
-                  summary.Difference);
+    // A NaN's sign differs between processors (0/0 is -nan on x86): printed unsigned.
+    const double error =
+        std::isnan(summary.Difference) ? std::fabs(summary.Difference) : summary.Difference;
+    std::snprintf(line, sizeof line, "exact %.10g, error %.3g\n\n", summary.Exact, error);
     out << line;
 }
 
