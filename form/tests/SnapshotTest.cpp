@@ -68,10 +68,12 @@ void Convergence(State& s, ConvergenceView* view) {
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column) {
             const QModelIndex cell = table->index(row, column);
-            const QString tip = cell.data(Qt::ToolTipRole).toString();
-            cells << (row < 0 ? table->headerData(column, Qt::Horizontal).toString()
-                              : cell.data().toString()) +
-                         (tip.isEmpty() ? "" : " [tip: " + tip + ']');
+            const QString text = row < 0 ? table->headerData(column, Qt::Horizontal).toString()
+                                         : cell.data().toString(),
+                          tip = cell.data(Qt::ToolTipRole).toString();
+            cells << text + (tip.isEmpty() ? ""
+                             : tip == text ? " [tip: same]"
+                                           : " [tip: " + tip + ']');
         }
         s[QString("table %1").arg(row, 2, 10, QChar('0'))] = cells.join(" | ");
     }
