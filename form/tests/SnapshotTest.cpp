@@ -45,9 +45,10 @@ QString Line(const QString& key, QString value) {
                                 : key + " = " + value + '\n';
 }
 
-QString Placed(QWidget* w) { // against the screen, as font metrics size windows
-    const bool inside = w->screen()->availableGeometry().contains(w->frameGeometry());
-    return w->windowTitle() + (inside ? ", within the screen" : ", LARGER THAN THE SCREEN");
+QString Placed(QWidget* w) { // the frame's size against the screen's, never font metrics
+    const QSize screen = w->screen()->availableGeometry().size();
+    const bool fits = screen.expandedTo(w->frameGeometry().size()) == screen;
+    return w->windowTitle() + (fits ? ", fits the screen" : ", LARGER THAN THE SCREEN");
 }
 
 // The tooltip, and what screen readers hear where it differs from what is shown.
@@ -238,6 +239,7 @@ void SnapshotTest::snapshot_data() {
     QTest::newRow("en-0-and-12") << "en_US" << "keys Ctrl+D; compute 0 12; export";
     QTest::newRow("uk-0,001-and-0") << "uk_UA" << "compute 0,001 0; keys Ctrl+D";
     QTest::newRow("ru-0-and-1,6094") << "ru_RU" << "keys Ctrl+D; compute 0 1,6094";
+    QTest::newRow("en-a-0-term-then-INF-to-NAN") << "en_US" << "compute 0 1e-30; keys Ctrl+D; compute -1e38 -12";
     QTest::newRow("en-bad-numbers") << "en_US" << "compute 0,001 1; compute 0.001 1..2; compute abc 1";
     QTest::newRow("uk-save-refused-and-failed") << "uk_UA" << "text-in-Test.txt; compute 0,001 1; press; folder next; press-under-a-10-byte-limit; press; press";
     QTest::newRow("ru-help-in-R&D-a<b") << "ru_RU" << "folder R&D a<b; keys F1";
