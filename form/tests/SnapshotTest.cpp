@@ -241,7 +241,7 @@ void SnapshotTest::snapshot_data() {
     QTest::newRow("ru-0-and-1,6094") << "ru_RU" << "keys Ctrl+D; compute 0 1,6094";
     QTest::newRow("en-a-0-term-then-INF-to-NAN") << "en_US" << "compute 0 1e-30; keys Ctrl+D; compute -1e38 -12";
     QTest::newRow("en-bad-numbers") << "en_US" << "compute 0,001 1; compute 0.001 1..2; compute abc 1";
-    QTest::newRow("uk-save-refused-and-failed") << "uk_UA" << "text-in-Test.txt; compute 0,001 1; press; folder next; press-under-a-10-byte-limit; press; press";
+    QTest::newRow("uk-save-refused-and-failed") << "uk_UA" << "text-in-Test.txt; compute 0,001 1; menu Label6 Копіювати всі ітерації у форматі CSV; press; folder next; press-under-a-10-byte-limit; press; press";
     QTest::newRow("ru-help-in-R&D-a<b") << "ru_RU" << "folder R&D a<b; keys F1";
     QTest::newRow("env") << "" << "compute 1e-3 1; keys Ctrl+D";
     // clang-format on
