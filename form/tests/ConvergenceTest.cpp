@@ -83,8 +83,8 @@ void ConvergenceTest::convergence_data() {
 }
 
 // The window opens with Ctrl+D on the last Compute and follows the next one:
-// its table holds series-table's rows, its plot every finite value, and its
-// exports are series-table's CSV, a well-formed SVG and a PNG.
+// its table holds series-table's rows, its plot every finite value, and it
+// exports a well-formed SVG and a PNG (the snapshot test reads its CSV).
 void ConvergenceTest::convergence() {
     QFETCH(QString, precision);
     QFETCH(QString, x);
@@ -127,7 +127,6 @@ void ConvergenceTest::convergence() {
     const QString path = f.Directory.filePath("export");
     QVERIFY(window->SaveCsv(path + ".csv") && window->SaveSvg(path + ".svg") &&
             window->SavePng(path + ".png"));
-    QCOMPARE(FileBytes(path + ".csv"), QByteArray::fromStdString(SeriesCsv(f.Form->LastRun())));
     QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
     QVERIFY(!QImage(path + ".png").isNull());
 
