@@ -6,20 +6,9 @@
 #include "HelpWindow.h"
 #include "SeriesTable.h"
 
-#include <QAccessible>
-#include <QChartView>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QLogValueAxis>
-#include <QMenu>
-#include <QProcess>
-#include <QScreen>
-#include <QTableView>
-#include <QTextBrowser>
-#include <QValueAxis>
-#include <QXYSeries>
-#include <QXmlStreamReader>
+#include <QtCharts>
 #include <QtGui/private/qguiapplication_p.h>
+#include <QtWidgets>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
@@ -182,17 +171,13 @@ void Act(FormFixture& f, const QString& step) {
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keySequence(&form, QKeySequence(first));
-    } else if (what == "menu") {
-        auto* label = form.findChild<QWidget*>(first);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, {}, label->mapToGlobal(QPoint()));
-        QApplication::sendEvent(label, &click);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        const QList<QAction*> entries = menu->actions();
+    } else if (what == "menu") { // the entries of a label's context menu
+        QMenu menu;
+        form.FillNumberMenu(menu, form.findChild<TLabel*>(first));
+        const QList<QAction*> entries = menu.actions();
         const auto entry = std::ranges::find(entries, rest, &QAction::text);
         QVERIFY2(entry != entries.end(), qPrintable(rest));
         (*entry)->trigger();
-        menu->close();
     } else if (what == "double-click") {
         QTest::mouseDClick(form.findChild<QWidget*>(first), Qt::LeftButton);
         Events << Line("selected", form.findChild<TLabel*>(first)->selectedText());
