@@ -23,6 +23,7 @@
 #include <QSvgGenerator>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -94,8 +95,11 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     layout->addLayout(buttons);
-    // Table and plots side by side, but never larger than the screen.
-    resize(QSize(1320, 760).boundedTo(screen()->availableGeometry().size()));
+    // Table and plots side by side, but never larger than the screen, the
+    // frame included where the platform already knows it.
+    create();
+    resize(QSize(1320, 760).boundedTo(
+        screen()->availableGeometry().size().shrunkBy(windowHandle()->frameMargins())));
 }
 
 // Wide enough for any number the table shows: measuring the cells instead

@@ -8,8 +8,10 @@
 #include "ValueLine.h"
 #include "Version.h"
 
-#include <cstdio>
+#include <cmath>
 #include <iomanip>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -168,10 +170,15 @@ void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tr
         out << "the value became " << Shown(summary.NonFiniteValue)
             << " at n = " << summary.NonFiniteIteration << ": " << NonFiniteCauseText(summary)
             << '\n';
-    char line[128];
-    std::snprintf(line, sizeof line, "exact %.10g, error %.3g\n\n", summary.Exact,
-                  summary.Difference);
-    out << line;
+    // A NaN's sign differs between processors (0/0 is -nan on x86): printed
+    // unsigned. The C library's locale, which a Qt program sets, has no say.
+    const double error =
+        std::isnan(summary.Difference) ? std::fabs(summary.Difference) : summary.Difference;
+    std::ostringstream line;
+    line.imbue(std::locale::classic());
+    line << "exact " << std::setprecision(10) << summary.Exact << ", error " << std::setprecision(3)
+         << error << "\n\n";
+    out << line.str();
 }
 
 void PrintTable(const Options& options, const std::vector<SeriesValue>& values, std::ostream& out) {

@@ -369,8 +369,7 @@
     <message>
         <location filename="../form/StopText.cpp" line="+20"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
-        <translation>член ряда %1 не превосходит точность %2:
-проверка учитывает знак члена, поэтому отрицательный член (x &lt; 0) сразу завершает ряд</translation>
+        <translation>член ряда %1 не превосходит точность %2: проверка учитывает знак члена, поэтому отрицательный член (x &lt; 0) сразу завершает ряд</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -83,8 +83,8 @@ void ConvergenceTest::convergence_data() {
 }
 
 // The window opens with Ctrl+D on the last Compute and follows the next one:
-// its table holds series-table's rows, its plot every finite value, and its
-// exports are series-table's CSV, a well-formed SVG and a PNG.
+// its table holds series-table's rows, its plot every finite value, and it
+// exports a well-formed SVG and a PNG (the snapshot test reads its CSV).
 void ConvergenceTest::convergence() {
     QFETCH(QString, precision);
     QFETCH(QString, x);
@@ -95,8 +95,7 @@ void ConvergenceTest::convergence() {
     QTest::keyClick(f.Form->Edit1, Qt::Key_D, Qt::ControlModifier);
     ConvergenceView* window = f.Form->Convergence();
     QVERIFY(window && window->isVisible() && window->isWindow());
-    QVERIFY(window->screen()->availableGeometry().size().expandedTo(window->size()) ==
-            window->screen()->availableGeometry().size()); // not larger than the screen
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
     f.Compute(precision, x);
 
     const auto* table = window->findChild<QTableView*>()->model();
@@ -129,7 +128,6 @@ void ConvergenceTest::convergence() {
     QCOMPARE(window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
                  window->SavePng(path + ".png"),
              QString());
-    QCOMPARE(FileBytes(path + ".csv"), QByteArray::fromStdString(SeriesCsv(f.Form->LastRun())));
     QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
     QVERIFY(!QImage(path + ".png").isNull());
 

@@ -796,6 +796,7 @@ void Unit1Test::copy() {
     auto* widget = f.Form->findChild<QWidget*>(label);
     QWidget* focused = how.startsWith("Ctrl") ? widget : f.Form->Edit2;
     focused->setFocus();
+    QApplication::clipboard()->clear(); // nothing left from the computation's own copying
     if (how.isEmpty()) {
         QTest::mouseDClick(widget, Qt::LeftButton);
         QCOMPARE(static_cast<TLabel*>(widget)->selectedText(), copied);
@@ -813,9 +814,10 @@ void Unit1Test::copy() {
         QApplication::sendEvent(widget, &click);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        for (QAction* action : menu->actions())
-            if (action->text() == how)
-                action->trigger();
+        const QList<QAction*> entries = menu->actions();
+        const auto entry = std::ranges::find(entries, how, &QAction::text);
+        QVERIFY2(entry != entries.end(), qPrintable(how));
+        (*entry)->trigger();
         menu->close();
     }
     QCOMPARE(QApplication::focusWidget(), focused);
