@@ -354,8 +354,7 @@
     <message>
         <location filename="../form/StopText.cpp" line="+20"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
-        <translation>член ряда %1 не превосходит точность %2:
-проверка учитывает знак члена, поэтому отрицательный член (x &lt; 0) сразу завершает ряд</translation>
+        <translation>очередной член ряда, %1, не превышает точности %2: при проверке сравнивается сам член, а не его модуль, поэтому отрицательный член (x &lt; 0) сразу прекращает суммирование</translation>
     </message>
     <message>
         <location line="+5"/>

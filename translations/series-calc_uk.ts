@@ -354,8 +354,7 @@
     <message>
         <location filename="../form/StopText.cpp" line="+20"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
-        <translation>член ряду %1 не перевищує точність %2:
-перевірка враховує знак члена, тож від&apos;ємний член (x &lt; 0) одразу завершує ряд</translation>
+        <translation>черговий член ряду, %1, не перевищує точності %2: у перевірці порівнюється сам член, а не його модуль, тож від’ємний член (x &lt; 0) одразу припиняє підсумовування</translation>
     </message>
     <message>
         <location line="+5"/>
