@@ -3,6 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # (each plural form) keeps its source's placeholders and adds no line break or
 # markup, and lupdate over the sources listed in SOURCES, run on a copy in
 # WORK, finds no text that a file lacks and none that the sources no longer have.
+# Given PO4A_TRANSLATE, the PO files there translate all of the manual page PAGE.
 
 function(check_finished file what)
     file(READ "${file}" text)
@@ -80,3 +81,19 @@ foreach(ts IN LISTS files)
     endif()
     check_finished("${WORK}/${name}" "${name} after lupdate (run the update_translations target)")
 endforeach()
+
+if(PO4A_TRANSLATE)
+    file(GLOB pos "${TS_DIR}/*.po")
+    if(NOT pos)
+        message(FATAL_ERROR "no .po files in ${TS_DIR}")
+    endif()
+    foreach(po IN LISTS pos)
+        get_filename_component(name "${po}" NAME)
+        execute_process(COMMAND "${CMAKE_COMMAND}" -DPO4A_TRANSLATE=${PO4A_TRANSLATE} -DPAGE=${PAGE}
+                                -DPO=${po} -DOUT=${WORK}/${name}.1 -P ${TS_DIR}/ManPage.cmake
+                        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        if(NOT result EQUAL 0)
+            message(SEND_ERROR "${output}")
+        endif()
+    endforeach()
+endif()
