@@ -50,7 +50,7 @@
     <message>
         <location line="+6"/>
         <source>exact %1</source>
-        <translation>точне значення %1</translation>
+        <translation>точне %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -104,7 +104,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../form/ConvergenceTable.cpp" line="+27"/>
+        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
         <source>e^2x</source>
         <translation>e^2x</translation>
     </message>
@@ -119,7 +119,7 @@
         <translation>вираз</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+56"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -152,7 +152,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+59"/>
+        <location filename="../form/ConvergenceWindow.cpp" line="+60"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>
@@ -162,7 +162,7 @@
         <translation>Усі ітерації</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>Save table as CSV…</source>
         <translation>Зберегти таблицю у форматі CSV…</translation>
     </message>
@@ -203,7 +203,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+99"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
