@@ -53,8 +53,9 @@ public:
 protected:
     void NotifyBoundsChanged();
 
-    // Qt wraps only a rich-text tooltip: shown as one, a hint with a line of
-    // more than 100 characters wraps. Others keep their lines as they are.
+    // Qt wraps a plain tooltip only where it is wider than the screen: shown as
+    // rich text, a hint with a line of more than 100 characters wraps at a width
+    // that reads well. Others keep their lines as they are.
     bool event(QEvent* event) override {
         if (event->type() != QEvent::ToolTip)
             return Widget::event(event);
