@@ -2,6 +2,8 @@
 
 #include "StopText.h"
 
+#include <QTextDocument>
+
 void ConvergenceTable::SetRun(const ConvergenceRun& run) {
     beginResetModel();
     Run = run;
@@ -60,8 +62,12 @@ QVariant ConvergenceTable::data(const QModelIndex& index, int role) const {
         return {};
     const SeriesValue& value = Run.Values[size_t(index.row())];
     const bool series = value.Kind != SeriesKind::Combined;
-    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == StopColumn))
+    if (role == Qt::DisplayRole)
         return Display(value, index.column());
+    if (role == Qt::ToolTipRole && index.column() == StopColumn) { // rich text wraps
+        const QString why = Display(value, index.column()).toString();
+        return why.isEmpty() ? QVariant() : Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal);
+    }
     if (role == Qt::TextAlignmentRole && index.column() != SeriesColumn &&
         index.column() != StopColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -49,8 +49,9 @@ public:
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, cell.widget) + 1;
         painter->setPen(cell.palette.color(
             cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(cell.rect.adjusted(margin, 0, -margin, 0), int(cell.displayAlignment),
-                          text);
+        const int wrap = cell.features & QStyleOptionViewItem::WrapText ? Qt::TextWordWrap : 0;
+        painter->drawText(cell.rect.adjusted(margin, 0, -margin, 0),
+                          int(cell.displayAlignment) | wrap, text);
     }
 };
 
@@ -66,6 +67,10 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setItemDelegate(new CellDelegate(Table));
     SizeColumns();
+    connect(Table->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == ConvergenceTable::StopColumn)
+            FitStopRows();
+    });
     auto* splitter = new QSplitter;
     splitter->addWidget(Table);
     splitter->addWidget(Plot);
@@ -118,7 +123,7 @@ void ConvergenceWindow::SizeColumns() {
                                           padding);
     }
     // The stop reasons are sentences: the last column takes what room is left,
-    // and a cell's tooltip holds all of it.
+    // and their rows grow to show all of it (FitStopRows).
     Table->setColumnWidth(ConvergenceTable::StopColumn, 40 * metrics.averageCharWidth());
     Table->horizontalHeader()->setStretchLastSection(true);
 }
@@ -142,7 +147,16 @@ void ConvergenceWindow::keyPressEvent(QKeyEvent* event) {
 void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
     Run = run;
     Model->SetRun(run);
+    FitStopRows();
     Plot->SetRun(run);
+}
+
+// Only the few rows that end a series have a stop reason: sizing every row to
+// its contents would measure every number.
+void ConvergenceWindow::FitStopRows() {
+    for (int row = 0; row < Model->rowCount(); ++row)
+        if (!Model->index(row, ConvergenceTable::StopColumn).data().toString().isEmpty())
+            Table->resizeRowToContents(row);
 }
 
 // Writes through QSaveFile, so that a failed export (a full disk) leaves the

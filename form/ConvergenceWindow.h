@@ -26,6 +26,8 @@ protected:
 
 private:
     void SizeColumns();
+    // Rows with a stop reason as high as its wrapped lines.
+    void FitStopRows();
     int TableWidth() const;
     // Asks for a file name with the standard dialog and saves with `save`.
     void Export(const QString& title, const QString& name, const QString& filter,

@@ -7,7 +7,8 @@
 set -euo pipefail
 
 # Compiler, CMake, Qt and the fonts the window's layout is measured with:
-# building and running the programs, and their man pages. lrelease compiles
+# building and running the programs, and their man pages (po4a makes the
+# Ukrainian and Russian series-calc(1) from the English one). lrelease compiles
 # the translations (qt6-l10n-tools; qt6-tools-dev has its CMake functions);
 # Qt's own translations word the inputs' context menu, and the window tests
 # read them. Qt Charts draws the convergence plot (its CMake package needs Qt
@@ -19,7 +20,7 @@ packages_build=(
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
     fonts-liberation2
-    help2man
+    help2man po4a
 )
 
 # Unit, window and fuzz tests, sanitizers and benchmarks; Qt's private

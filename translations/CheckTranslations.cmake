@@ -1,7 +1,9 @@
 cmake_minimum_required(VERSION 3.25)
-# Checks the .ts files in TS_DIR: every entry is translated, and lupdate over
-# the sources listed in SOURCES, run on a copy in WORK, finds no text that a
-# file lacks and none that the sources no longer have.
+# Checks the .ts files in TS_DIR: every entry is translated, each translation
+# (each plural form) keeps its source's placeholders and adds no line break or
+# markup, and lupdate over the sources listed in SOURCES, run on a copy in
+# WORK, finds no text that a file lacks and none that the sources no longer have.
+# Given PO4A_TRANSLATE, the PO files there translate all of the manual page PAGE.
 
 function(check_finished file what)
     file(READ "${file}" text)
@@ -17,6 +19,45 @@ function(check_finished file what)
     endforeach()
 endfunction()
 
+# The placeholders %1…%9 and %n of a text, and the tags it opens or closes
+# (<nobr> only keeps words together, so a translation may add it).
+function(marks text out)
+    string(REGEX MATCHALL "%[1-9n]|‹/?[a-zA-Z]+" found "${text}")
+    list(FILTER found EXCLUDE REGEX "nobr$")
+    list(REMOVE_DUPLICATES found)
+    list(SORT found)
+    set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+function(check_markup file what)
+    file(READ "${file}" text)
+    # One list item a message: the texts' own ; and [ ] would split it wrongly,
+    # and so would the ; of &lt; (shown as ‹ here).
+    string(REPLACE "&lt;" "‹" text "${text}")
+    string(REPLACE "&gt;" "›" text "${text}")
+    string(REPLACE "&apos;" "'" text "${text}")
+    string(REGEX REPLACE "[][;]" " " text "${text}")
+    string(REPLACE "</message>" ";" messages "${text}")
+    foreach(message IN LISTS messages)
+        if(NOT message MATCHES "<source>([^<]*)</source>")
+            continue()
+        endif()
+        set(source "${CMAKE_MATCH_1}")
+        marks("${source}" wanted)
+        string(REGEX MATCHALL "<(translation|numerusform)[^>]*>[^<]*[^<\n ][^<]*" translations "${message}")
+        foreach(translation IN LISTS translations)
+            string(REGEX REPLACE "^<[^>]*>" "" translation "${translation}")
+            marks("${translation}" found)
+            if(NOT found STREQUAL wanted)
+                message(SEND_ERROR "${what}: \"${translation}\" has ${found} where \"${source}\" has ${wanted}")
+            endif()
+            if(translation MATCHES "\n" AND NOT source MATCHES "\n")
+                message(SEND_ERROR "${what}: \"${translation}\" breaks a line that \"${source}\" does not")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
 file(GLOB files "${TS_DIR}/*.ts")
 if(NOT files)
     message(FATAL_ERROR "no .ts files in ${TS_DIR}")
@@ -26,6 +67,7 @@ file(MAKE_DIRECTORY "${WORK}")
 foreach(ts IN LISTS files)
     get_filename_component(name "${ts}" NAME)
     check_finished("${ts}" "${name}")
+    check_markup("${ts}" "${name}")
     file(COPY "${ts}" DESTINATION "${WORK}")
     set(only)
     if(name MATCHES "_en\\.ts$")
@@ -39,3 +81,19 @@ foreach(ts IN LISTS files)
     endif()
     check_finished("${WORK}/${name}" "${name} after lupdate (run the update_translations target)")
 endforeach()
+
+if(PO4A_TRANSLATE)
+    file(GLOB pos "${TS_DIR}/*.po")
+    if(NOT pos)
+        message(FATAL_ERROR "no .po files in ${TS_DIR}")
+    endif()
+    foreach(po IN LISTS pos)
+        get_filename_component(name "${po}" NAME)
+        execute_process(COMMAND "${CMAKE_COMMAND}" -DPO4A_TRANSLATE=${PO4A_TRANSLATE} -DPAGE=${PAGE}
+                                -DPO=${po} -DOUT=${WORK}/${name}.1 -P ${TS_DIR}/ManPage.cmake
+                        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        if(NOT result EQUAL 0)
+            message(SEND_ERROR "${output}")
+        endif()
+    endforeach()
+endif()

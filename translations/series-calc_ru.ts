@@ -19,7 +19,7 @@
     <message>
         <location line="+5"/>
         <source>%1 series</source>
-        <translation>Ряд %1</translation>
+        <translation>Ряд для %1</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -42,9 +42,9 @@
         <location line="-12"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
-            <numerusform>значение, пропущено %n значение INF или NaN</numerusform>
-            <numerusform>значение, пропущено %n значения INF или NaN</numerusform>
-            <numerusform>значение, пропущено %n значений INF или NaN</numerusform>
+            <numerusform>значение (пропущено INF/NaN: %n)</numerusform>
+            <numerusform>значение (пропущено INF/NaN: %n)</numerusform>
+            <numerusform>значение (пропущено INF/NaN: %n)</numerusform>
         </translation>
     </message>
     <message>
@@ -66,9 +66,9 @@
         <location line="+19"/>
         <source>%1: %n terms</source>
         <translation>
-            <numerusform>%1: %n член</numerusform>
-            <numerusform>%1: %n члена</numerusform>
-            <numerusform>%1: %n членов</numerusform>
+            <numerusform>%1: %n&#xa0;член</numerusform>
+            <numerusform>%1: %n&#xa0;члена</numerusform>
+            <numerusform>%1: %n&#xa0;членов</numerusform>
         </translation>
     </message>
     <message>
@@ -95,16 +95,16 @@
         <location line="+3"/>
         <source>, %n INF or NaN values left out</source>
         <translation>
-            <numerusform>, пропущено %n значение INF или NaN</numerusform>
-            <numerusform>, пропущено %n значения INF или NaN</numerusform>
-            <numerusform>, пропущено %n значений INF или NaN</numerusform>
+            <numerusform>, пропущено %n&#xa0;значение INF или NaN</numerusform>
+            <numerusform>, пропущено %n&#xa0;значения INF или NaN</numerusform>
+            <numerusform>, пропущено %n&#xa0;значений INF или NaN</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../form/ConvergenceTable.cpp" line="+27"/>
+        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
         <source>e^2x</source>
         <translation>e^2x</translation>
     </message>
@@ -116,10 +116,10 @@
     <message>
         <location line="+4"/>
         <source>combined</source>
-        <translation>комбинация</translation>
+        <translation>выражение</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+56"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -146,13 +146,13 @@
     <message>
         <location line="+2"/>
         <source>stopped</source>
-        <translation>остановка</translation>
+        <translation>причина остановки</translation>
     </message>
 </context>
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+61"/>
+        <location filename="../form/ConvergenceWindow.cpp" line="+63"/>
         <source>Convergence</source>
         <translation>Сходимость</translation>
     </message>
@@ -162,9 +162,9 @@
         <translation>Все итерации</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>Save table as CSV…</source>
-        <translation>Сохранить таблицу как CSV…</translation>
+        <translation>Сохранить таблицу в формате CSV…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -179,7 +179,7 @@
     <message>
         <location line="+3"/>
         <source>Save plot as SVG…</source>
-        <translation>Сохранить график как SVG…</translation>
+        <translation>Сохранить график в формате SVG…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -195,7 +195,7 @@
     <message>
         <location line="+3"/>
         <source>Save plot as PNG…</source>
-        <translation>Сохранить график как PNG…</translation>
+        <translation>Сохранить график в формате PNG…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -203,7 +203,7 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+72"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
@@ -218,7 +218,7 @@
     <message>
         <location filename="../form/HelpWindow.cpp" line="+33"/>
         <source>Series Calculator help</source>
-        <translation>Справка программы «Степенной ряд»</translation>
+        <translation>Справка по программе «Степенной ряд»</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -228,12 +228,12 @@
     <message>
         <location line="+1"/>
         <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after 30 terms.</source>
-        <translation>Введите x в верхнее поле, а точность — в нижнее, затем нажмите «%1». Программа почленно суммирует два степенных ряда в арифметике одинарной точности: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, приближающий e^2x, и &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, приближающий 5e^x. Каждый ряд останавливается после первого члена, не превосходящего точность, или после 30 членов.</translation>
+        <translation>Введите x в верхнее поле, а точность — в нижнее, затем нажмите «%1». Программа почленно суммирует два степенных ряда в арифметике одинарной точности: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, приближающий e^2x, и &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, приближающий 5e^x. Суммирование каждого ряда прекращается после первого члена, не превышающего точности, или после 30&#xa0;членов.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The three results, top to bottom: the 5e^x series, the combined value (first − second)·x², and the e^2x series. After %1 and %2, the three numbers on the right are the saved precision, x and e^2x value.</source>
-        <translation>Три результата сверху вниз: ряд для 5e^x, комбинация &lt;nobr&gt;(первый − второй)·x²&lt;/nobr&gt; и ряд для e^2x. После «%1» и «%2» три числа справа — это сохранённые точность, x и значение ряда для e^2x.</translation>
+        <translation>Три результата сверху вниз: ряд для 5e^x, значение выражения &lt;nobr&gt;(первый − второй)·x²&lt;/nobr&gt; и ряд для e^2x. После нажатия «%1» и «%2» три числа справа — это записанные точность, x и значение ряда для e^2x.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -243,12 +243,12 @@
     <message>
         <location line="+1"/>
         <source>Point at a result: its tooltip tells how many terms were summed, why the series stopped, the exact value and how far the shown value is from it.</source>
-        <translation>Наведите указатель мыши на результат: подсказка покажет, сколько членов просуммировано, почему ряд остановился, точное значение и насколько показанное значение от него отличается.</translation>
+        <translation>Наведите указатель мыши на результат: подсказка покажет, сколько членов просуммировано, почему суммирование прекратилось, точное значение и насколько показанное значение от него отличается.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Right-click a result or a saved number to copy the number as shown, all three results (one number a line, top to bottom), or every iteration of the last computation as CSV, the text that series-table --csv prints. A double-click selects the whole number.</source>
-        <translation>Щёлкните правой кнопкой мыши по результату или сохранённому числу, чтобы скопировать это число в том виде, в каком оно показано, все три результата (по одному числу в строке, сверху вниз) или все итерации последнего вычисления в формате CSV — тот же текст, что выводит &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Двойной щелчок выделяет число целиком.</translation>
+        <translation>Щёлкните правой кнопкой мыши по результату или записанному числу, чтобы скопировать это число в том виде, в каком оно показано, все три результата (по одному числу в строке, сверху вниз) или все итерации последнего вычисления в формате CSV — тот же текст, что выводит &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Двойной щелчок выделяет число целиком.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -263,7 +263,7 @@
     <message>
         <location line="+1"/>
         <source>presses the focused button</source>
-        <translation>нажимает кнопку, на которой стоит фокус</translation>
+        <translation>нажимает кнопку, находящуюся в фокусе</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -341,7 +341,7 @@
     <message>
         <location line="+4"/>
         <source>combined value (first − second)·x²</source>
-        <translation>комбинация (первый − второй)·x²</translation>
+        <translation>значение выражения (первый − второй)·x²</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -351,7 +351,7 @@
     <message>
         <location line="+1"/>
         <source>stopped: %1</source>
-        <translation>остановка: %1</translation>
+        <translation>причина остановки: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -369,22 +369,22 @@
     <message>
         <location filename="../form/StopText.cpp" line="+20"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
-        <translation>член ряда %1 не превосходит точность %2: проверка учитывает знак члена, поэтому отрицательный член (x &lt; 0) сразу завершает ряд</translation>
+        <translation>очередной член ряда, %1, не превышает точности %2: при проверке сравнивается сам член, а не его модуль, поэтому отрицательный член (x &lt; 0) сразу прекращает суммирование</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its term, %1, is at or below the precision %2</source>
-        <translation>член ряда %1 не превосходит точность %2</translation>
+        <translation>очередной член ряда, %1, не превышает точности %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the 30-term limit; the last term, %1, was still above the precision %2</source>
-        <translation>достигнут предел в 30 членов; последний член, %1, ещё превосходил точность %2</translation>
+        <translation>достигнуто максимальное число членов (30); последний член, %1, ещё превышал точность %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its term was NaN, which counts as at or below the precision</source>
-        <translation>член ряда равен NaN, а NaN считается не превосходящим точность</translation>
+        <translation>член ряда равен NaN, а NaN считается не превышающим точности</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -414,7 +414,7 @@
     <message>
         <location line="+12"/>
         <source>the value became %1 at term %2: %3</source>
-        <translation>на %2-м члене значение стало %1: %3</translation>
+        <translation>на %2-м члене значение стало равным %1: %3</translation>
     </message>
 </context>
 <context>
@@ -447,7 +447,7 @@
     <message>
         <location line="+4"/>
         <source>combined value: %1</source>
-        <translation>комбинация: %1</translation>
+        <translation>значение выражения: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -467,7 +467,7 @@
     <message>
         <location line="+6"/>
         <source>Show the convergence</source>
-        <translation>Показать сходимость</translation>
+        <translation>Показать окно сходимости</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -19,7 +19,7 @@
     <message>
         <location line="+5"/>
         <source>%1 series</source>
-        <translation>Ряд %1</translation>
+        <translation>Ряд для %1</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -42,9 +42,9 @@
         <location line="-12"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
-            <numerusform>значення, пропущено %n значення INF або NaN</numerusform>
-            <numerusform>значення, пропущено %n значення INF або NaN</numerusform>
-            <numerusform>значення, пропущено %n значень INF або NaN</numerusform>
+            <numerusform>значення (пропущено INF/NaN: %n)</numerusform>
+            <numerusform>значення (пропущено INF/NaN: %n)</numerusform>
+            <numerusform>значення (пропущено INF/NaN: %n)</numerusform>
         </translation>
     </message>
     <message>
@@ -66,9 +66,9 @@
         <location line="+19"/>
         <source>%1: %n terms</source>
         <translation>
-            <numerusform>%1: %n член</numerusform>
-            <numerusform>%1: %n члени</numerusform>
-            <numerusform>%1: %n членів</numerusform>
+            <numerusform>%1: %n&#xa0;член</numerusform>
+            <numerusform>%1: %n&#xa0;члени</numerusform>
+            <numerusform>%1: %n&#xa0;членів</numerusform>
         </translation>
     </message>
     <message>
@@ -95,16 +95,16 @@
         <location line="+3"/>
         <source>, %n INF or NaN values left out</source>
         <translation>
-            <numerusform>, пропущено %n значення INF або NaN</numerusform>
-            <numerusform>, пропущено %n значення INF або NaN</numerusform>
-            <numerusform>, пропущено %n значень INF або NaN</numerusform>
+            <numerusform>, пропущено %n&#xa0;значення INF або NaN</numerusform>
+            <numerusform>, пропущено %n&#xa0;значення INF або NaN</numerusform>
+            <numerusform>, пропущено %n&#xa0;значень INF або NaN</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../form/ConvergenceTable.cpp" line="+27"/>
+        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
         <source>e^2x</source>
         <translation>e^2x</translation>
     </message>
@@ -116,10 +116,10 @@
     <message>
         <location line="+4"/>
         <source>combined</source>
-        <translation>комбінація</translation>
+        <translation>вираз</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+56"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -146,13 +146,13 @@
     <message>
         <location line="+2"/>
         <source>stopped</source>
-        <translation>зупинка</translation>
+        <translation>причина зупинки</translation>
     </message>
 </context>
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+61"/>
+        <location filename="../form/ConvergenceWindow.cpp" line="+63"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>
@@ -162,9 +162,9 @@
         <translation>Усі ітерації</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>Save table as CSV…</source>
-        <translation>Зберегти таблицю як CSV…</translation>
+        <translation>Зберегти таблицю у форматі CSV…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -179,7 +179,7 @@
     <message>
         <location line="+3"/>
         <source>Save plot as SVG…</source>
-        <translation>Зберегти графік як SVG…</translation>
+        <translation>Зберегти графік у форматі SVG…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -195,7 +195,7 @@
     <message>
         <location line="+3"/>
         <source>Save plot as PNG…</source>
-        <translation>Зберегти графік як PNG…</translation>
+        <translation>Зберегти графік у форматі PNG…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -203,7 +203,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+72"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
@@ -228,12 +228,12 @@
     <message>
         <location line="+1"/>
         <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after 30 terms.</source>
-        <translation>Введіть x у верхнє поле, а точність — у нижнє, потім натисніть «%1». Програма почленно підсумовує два степеневі ряди в арифметиці одинарної точності: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, що наближає e^2x, і &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, що наближає 5e^x. Кожен ряд зупиняється після першого члена, не більшого за точність, або після 30 членів.</translation>
+        <translation>Введіть x у верхнє поле, а точність — у нижнє, потім натисніть «%1». Програма почленно підсумовує два степеневі ряди в арифметиці одинарної точності: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, що наближає e^2x, і &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, що наближає 5e^x. Підсумовування кожного ряду припиняється після першого члена, не більшого за точність, або після 30&#xa0;членів.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The three results, top to bottom: the 5e^x series, the combined value (first − second)·x², and the e^2x series. After %1 and %2, the three numbers on the right are the saved precision, x and e^2x value.</source>
-        <translation>Три результати згори донизу: ряд для 5e^x, комбінація &lt;nobr&gt;(перший − другий)·x²&lt;/nobr&gt; і ряд для e^2x. Після «%1» і «%2» три числа праворуч — це збережені точність, x і значення ряду для e^2x.</translation>
+        <translation>Три результати згори донизу: ряд для 5e^x, значення виразу &lt;nobr&gt;(перший − другий)·x²&lt;/nobr&gt; і ряд для e^2x. Після натискання «%1» і «%2» три числа праворуч — це записані точність, x і значення ряду для e^2x.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -243,12 +243,12 @@
     <message>
         <location line="+1"/>
         <source>Point at a result: its tooltip tells how many terms were summed, why the series stopped, the exact value and how far the shown value is from it.</source>
-        <translation>Наведіть вказівник миші на результат: підказка покаже, скільки членів підсумовано, чому ряд зупинився, точне значення і наскільки показане значення від нього відрізняється.</translation>
+        <translation>Наведіть вказівник миші на результат: підказка покаже, скільки членів підсумовано, чому підсумовування припинилося, точне значення і наскільки показане значення від нього відрізняється.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Right-click a result or a saved number to copy the number as shown, all three results (one number a line, top to bottom), or every iteration of the last computation as CSV, the text that series-table --csv prints. A double-click selects the whole number.</source>
-        <translation>Клацніть правою кнопкою миші на результаті або збереженому числі, щоб скопіювати це число так, як воно показане, усі три результати (по одному числу в рядку, згори донизу) або всі ітерації останнього обчислення у форматі CSV, як їх виводить &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Подвійне клацання виділяє число повністю.</translation>
+        <translation>Клацніть правою кнопкою миші на результаті або записаному числі, щоб скопіювати це число так, як воно показане, усі три результати (по одному числу в рядку, згори донизу) або всі ітерації останнього обчислення у форматі CSV, як їх виводить &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Подвійне клацання виділяє число повністю.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -341,7 +341,7 @@
     <message>
         <location line="+4"/>
         <source>combined value (first − second)·x²</source>
-        <translation>комбінація (перший − другий)·x²</translation>
+        <translation>значення виразу (перший − другий)·x²</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -351,7 +351,7 @@
     <message>
         <location line="+1"/>
         <source>stopped: %1</source>
-        <translation>зупинка: %1</translation>
+        <translation>причина зупинки: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -369,17 +369,17 @@
     <message>
         <location filename="../form/StopText.cpp" line="+20"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
-        <translation>член ряду %1 не перевищує точність %2: перевірка враховує знак члена, тож від&apos;ємний член (x &lt; 0) одразу завершує ряд</translation>
+        <translation>черговий член ряду, %1, не перевищує точності %2: у перевірці порівнюється сам член, а не його модуль, тож від’ємний член (x &lt; 0) одразу припиняє підсумовування</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its term, %1, is at or below the precision %2</source>
-        <translation>член ряду %1 не перевищує точність %2</translation>
+        <translation>черговий член ряду, %1, не перевищує точності %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the 30-term limit; the last term, %1, was still above the precision %2</source>
-        <translation>досягнуто межі в 30 членів; останній член, %1, ще перевищував точність %2</translation>
+        <translation>досягнуто максимальної кількості членів (30); останній член, %1, ще перевищував точність %2</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -414,7 +414,7 @@
     <message>
         <location line="+12"/>
         <source>the value became %1 at term %2: %3</source>
-        <translation>на %2-му члені значення стало %1: %3</translation>
+        <translation>на %2-му члені значення стало рівним %1: %3</translation>
     </message>
 </context>
 <context>
@@ -447,7 +447,7 @@
     <message>
         <location line="+4"/>
         <source>combined value: %1</source>
-        <translation>комбінація: %1</translation>
+        <translation>значення виразу: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -467,7 +467,7 @@
     <message>
         <location line="+6"/>
         <source>Show the convergence</source>
-        <translation>Показати збіжність</translation>
+        <translation>Показати вікно збіжності</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -4,10 +4,14 @@
 #include "Classes.h"
 #include "Text.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QToolTip>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -48,6 +52,21 @@ public:
 
 protected:
     void NotifyBoundsChanged();
+
+    // Qt wraps a plain tooltip only where it is wider than the screen: shown as
+    // rich text, a hint with a line of more than 100 characters wraps at a width
+    // that reads well. Others keep their lines as they are.
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return Widget::event(event);
+        const QString hint = this->toolTip();
+        const QStringList lines = hint.split('\n');
+        if (std::ranges::none_of(lines, [](const QString& line) { return line.size() > 100; }))
+            return Widget::event(event);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           Qt::convertFromPlainText(hint, Qt::WhiteSpaceNormal), this);
+        return true;
+    }
 };
 
 // A text that sizes itself to its caption.

@@ -98,7 +98,8 @@ void ConvergenceTest::convergence() {
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
     f.Compute(precision, x);
 
-    const auto* table = window->findChild<QTableView*>()->model();
+    auto* view = window->findChild<QTableView*>();
+    const auto* table = view->model();
     const QStringList csv =
         QString::fromStdString(SeriesCsv(f.Form->LastRun())).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(table->rowCount(), csv.size() - 1);
@@ -107,6 +108,9 @@ void ConvergenceTest::convergence() {
         const SeriesStop stop = f.Form->LastRun()[size_t(row)].Stop;
         const QString why = table->index(row, 5).data().toString(); // with the series' own term
         QCOMPARE(!why.isEmpty(), stop != SeriesStop::GoesOn);
+        const QRect cell(0, 0, view->columnWidth(5) - 6, 0); // within the delegate's margins
+        QVERIFY(view->rowHeight(row) >=
+                view->fontMetrics().boundingRect(cell, Qt::TextWordWrap, why).height());
         if (stop != SeriesStop::GoesOn && stop != SeriesStop::NaNTerm)
             QVERIFY2(why.contains(table->index(row, 2).data().toString()), qPrintable(why));
     }
@@ -144,7 +148,6 @@ void ConvergenceTest::convergence() {
 
     window->activateWindow(); // Compute's click activated the main window
     QTRY_COMPARE(QApplication::activeWindow(), window);
-    auto* view = window->findChild<QTableView*>();
     QCOMPARE(QApplication::focusWidget(), view); // the keyboard starts in the table
     QAccessibleTableCellInterface* cell = QAccessible::queryAccessibleInterface(view)
                                               ->tableInterface()
