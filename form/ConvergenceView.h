@@ -4,6 +4,7 @@
 #include "FormatSettings.h"
 
 #include <QWidget>
+#include <QtPlugin>
 
 #include <vector>
 
@@ -33,6 +34,15 @@ public:
     virtual QString SavePng(const QString& path) = 0;       // the plot
 };
 
-// The module's one entry: a new, hidden window owned by `owner`.
-using CreateConvergenceViewFunction = ConvergenceView* (*)(QWidget* owner);
-inline constexpr char CreateConvergenceViewSymbol[] = "CreateConvergenceView";
+// The module's one entry, a Qt plugin: makes a new, hidden window owned by
+// `owner`. The interface id names the version of ConvergenceRun and
+// ConvergenceView that both sides were built with: change either, and the
+// number goes up, so that a module of another version is refused.
+class ConvergencePlugin {
+public:
+    virtual ~ConvergencePlugin() = default;
+    virtual ConvergenceView* Create(QWidget* owner) = 0;
+};
+
+#define ConvergencePlugin_iid "io.github.seriescalc.SeriesCalc.ConvergencePlugin/1"
+Q_DECLARE_INTERFACE(ConvergencePlugin, ConvergencePlugin_iid)

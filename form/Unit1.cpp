@@ -102,10 +102,13 @@ void TForm1::FollowCompute() {
 
 void TForm1::ShowConvergence() {
     if (!ConvergenceWindow) {
-        QString error;
-        ConvergenceWindow = LoadConvergenceView(this, error);
+        QString why;
+        ConvergenceWindow = LoadConvergenceView(this, why);
         if (!ConvergenceWindow) {
-            ShowErrorMessage(FromQString(error));
+            // Nothing to retry: the action stays off and says why.
+            OpenConvergence->setEnabled(false);
+            OpenConvergence->setToolTip(why);
+            Announce(this, why);
             return;
         }
     }

@@ -54,6 +54,7 @@ void TForm1::FillNumberMenu(QMenu& menu, TLabel* label) {
 void TForm1::ShowNumberMenu(TLabel* label, const QPoint& at) {
     auto* menu = new QMenu(label);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setToolTipsVisible(true); // why an entry is off
     FillNumberMenu(*menu, label);
     menu->popup(label->mapToGlobal(at));
 }

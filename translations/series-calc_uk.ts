@@ -4,15 +4,20 @@
 <context>
     <name>ConvergenceLoader</name>
     <message>
-        <location filename="../form/ConvergenceLoader.cpp" line="+36"/>
-        <source>%1 is missing</source>
-        <translation>Не знайдено: %1</translation>
+        <location filename="../form/ConvergenceLoader.cpp" line="+30"/>
+        <source>The convergence window cannot open: its module %1 is missing.</source>
+        <translation>Вікно збіжності не вдається відкрити: немає його модуля %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The convergence window cannot open: its module %1 does not belong to this version of the program.</source>
+        <translation>Вікно збіжності не вдається відкрити: його модуль %1 належить до іншої версії програми.</translation>
     </message>
 </context>
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../form/ConvergencePlot.cpp" line="+77"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+77"/>
         <source>Convergence plot</source>
         <translation>Графік збіжності</translation>
     </message>
@@ -104,7 +109,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../form/ConvergenceTable.cpp" line="+27"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+27"/>
         <source>e^2x</source>
         <translation>e^2x</translation>
     </message>
@@ -152,7 +157,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+61"/>
+        <location filename="../convergence/ConvergenceWindow.cpp" line="+62"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>

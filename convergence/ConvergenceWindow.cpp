@@ -1,5 +1,6 @@
 #include "ConvergenceWindow.h"
 
+#include "ConvergenceModule.h"
 #include "ConvergencePlot.h"
 #include "ConvergenceTable.h"
 #include "SeriesCsv.h"
@@ -209,6 +210,6 @@ void ConvergenceWindow::Export(const QString& title, const QString& name, const 
         QMessageBox::warning(this, title, failure);
 }
 
-extern "C" Q_DECL_EXPORT ConvergenceView* CreateConvergenceView(QWidget* owner) {
+ConvergenceView* ConvergenceModule::Create(QWidget* owner) {
     return new ConvergenceWindow(owner);
 }
