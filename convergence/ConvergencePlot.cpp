@@ -5,6 +5,7 @@
 #include "SeriesSummary.h"
 #include "StopText.h"
 #include "Text.h"
+#include "ValueLine.h"
 
 #include <QChartView>
 #include <QLineSeries>
@@ -159,7 +160,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         chart.Exact->append({QPointF(1, exact), QPointF(last, exact)});
         valueRange.Add(exact);
     }
-    chart.Exact->setName(tr("exact %1").arg(ShownNumber(exact, run.Settings)));
+    chart.Exact->setName(tr("exact %1").arg(ToQString(ShownValue(exact, run.Settings))));
     chart.Stop->clear();
     if (std::isfinite(summary.Value))
         chart.Stop->append(summary.Iterations, summary.Value);
@@ -170,7 +171,8 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     chart.Precision->setVisible(run.Precision > 0);
     if (run.Precision > 0) {
         chart.Precision->append({QPointF(1, run.Precision), QPointF(last, run.Precision)});
-        chart.Precision->setName(tr("precision %1").arg(ShownNumber(run.Precision, run.Settings)));
+        chart.Precision->setName(
+            tr("precision %1").arg(ToQString(ShownValue(run.Precision, run.Settings))));
         errorRange.Add(run.Precision);
     }
     SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends

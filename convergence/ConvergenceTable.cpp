@@ -1,6 +1,8 @@
 #include "ConvergenceTable.h"
 
 #include "StopText.h"
+#include "Text.h"
+#include "ValueLine.h"
 
 void ConvergenceTable::SetRun(const ConvergenceRun& run) {
     beginResetModel();
@@ -41,11 +43,12 @@ QVariant ConvergenceTable::Display(const SeriesValue& value, int column) const {
     case IterationColumn:
         return series ? QVariant(value.Iteration) : QVariant();
     case TermColumn:
-        return series ? ShownNumber(value.Term, Run.Settings) : QString();
+        return series ? ToQString(ShownValue(value.Term, Run.Settings)) : QString();
     case ValueColumn:
-        return ShownNumber(value.Value, Run.Settings);
+        return ToQString(ShownValue(value.Value, Run.Settings));
     case ErrorColumn:
-        return ShownNumber(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings);
+        return ToQString(
+            ShownValue(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings));
     case StopColumn:
         if (value.Stop == SeriesStop::GoesOn)
             return QString();

@@ -1,6 +1,8 @@
 #include "ResultHint.h"
 
 #include "StopText.h"
+#include "Text.h"
+#include "ValueLine.h"
 
 #include <QCoreApplication>
 
@@ -41,9 +43,10 @@ QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings
         hint += '\n' + QCoreApplication::translate("ResultHint", "stopped: %1")
                            .arg(StopText(summary, settings));
     }
-    hint += '\n' + QCoreApplication::translate("ResultHint", "exact %1 = %2")
-                       .arg(ExactName(summary.Kind), ShownNumber(summary.Exact, settings));
+    hint +=
+        '\n' + QCoreApplication::translate("ResultHint", "exact %1 = %2")
+                   .arg(ExactName(summary.Kind), ToQString(ShownValue(summary.Exact, settings)));
     hint += '\n' + QCoreApplication::translate("ResultHint", "shown − exact = %1")
-                       .arg(ShownNumber(summary.Difference, settings));
+                       .arg(ToQString(ShownValue(summary.Difference, settings)));
     return hint;
 }

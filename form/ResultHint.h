@@ -12,4 +12,4 @@ QString ResultName(SeriesKind kind);
 // A result label's hint after a computation: its name; for a series the terms
 // summed and why it stopped; the exact value and the difference shown - exact,
 // numbers as the window writes them.
-QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings = FormatSettings);
+QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings);

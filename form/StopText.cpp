@@ -5,15 +5,11 @@
 
 #include <QCoreApplication>
 
-QString ShownNumber(double value, const TFormatSettings& settings) {
-    return ToQString(ShownValue(value, settings));
-}
-
 namespace {
 
 QString Reason(const SeriesSummary& s, const TFormatSettings& settings) {
-    const QString term = ShownNumber(s.LastTerm, settings);
-    const QString precision = ShownNumber(s.Precision, settings);
+    const QString term = ToQString(ShownValue(s.LastTerm, settings));
+    const QString precision = ToQString(ShownValue(s.Precision, settings));
     switch (s.Stop) {
     case SeriesStop::ReachedPrecision:
         if (s.LastTerm < 0)
@@ -66,7 +62,7 @@ QString StopText(const SeriesSummary& summary, const TFormatSettings& settings) 
     QString text = Reason(summary, settings);
     if (summary.NonFiniteIteration > 0)
         text += '\n' + QCoreApplication::translate("StopText", "the value became %1 at term %2: %3")
-                           .arg(ShownNumber(summary.NonFiniteValue, settings))
+                           .arg(ToQString(ShownValue(summary.NonFiniteValue, settings)))
                            .arg(summary.NonFiniteIteration)
                            .arg(Cause(summary));
     return text;

@@ -71,7 +71,7 @@ void TForm1::Button1Click(TObject*) {
     EvaluateSeries(CalcState, [this, &tracker](const SeriesValue& value) {
         tracker(value);
         Run.push_back(value);
-        ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
+        ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value, FormatSettings));
     });
     CopyResults->setEnabled(true);
     ShowSummaries(tracker);
@@ -85,8 +85,8 @@ void TForm1::ShowSummaries(const SeriesTracker& tracker) {
     QStringList spoken;
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined}) {
         const SeriesSummary summary = tracker.Summary(kind);
-        ResultLabel(kind)->SetHint(ResultHint(summary));
-        spoken << SpokenResult(kind, summary.Value);
+        ResultLabel(kind)->SetHint(ResultHint(summary, FormatSettings));
+        spoken << SpokenResult(kind, summary.Value, FormatSettings);
         ResultLabel(kind)->setAccessibleName(spoken.back());
     }
     Announce(this, spoken.join("; "));
@@ -149,10 +149,12 @@ void TForm1::ReadRecord() {
     Label1->SetVisible(true);
     Label2->SetVisible(true);
     Label3->SetVisible(true);
-    Label1->SetCaption(ValueLine("Записане число точність:", loaded.Record.Precision));
-    Label2->SetCaption(ValueLine("Записане число степінь:", loaded.Record.X));
-    Label3->SetCaption(ValueLine("Записане число результат:", loaded.Record.Series1));
-    Announce(this, SpokenRecord(loaded.Record));
+    Label1->SetCaption(
+        ValueLine("Записане число точність:", loaded.Record.Precision, FormatSettings));
+    Label2->SetCaption(ValueLine("Записане число степінь:", loaded.Record.X, FormatSettings));
+    Label3->SetCaption(
+        ValueLine("Записане число результат:", loaded.Record.Series1, FormatSettings));
+    Announce(this, SpokenRecord(loaded.Record, FormatSettings));
 }
 
 void TForm1::Edit2Change(TObject*) {
