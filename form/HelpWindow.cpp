@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 
-#include "Unit1.h"
 #include "Version.h"
+#include "WindowKeys.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -5,7 +5,6 @@
 #include "Forms.h"
 
 #include <QCoreApplication>
-#include <QKeySequence>
 
 #include <vector>
 
@@ -14,11 +13,6 @@ class HelpWindow;
 class SeriesTracker;
 class QAction;
 class QMenu;
-
-// Copies the three results from anywhere in the window.
-inline const QKeySequence CopyResultsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-// Opens the convergence window.
-inline const QKeySequence ConvergenceKey(Qt::CTRL | Qt::Key_D);
 
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.

@@ -4,6 +4,7 @@
 #include "SeriesCsv.h"
 #include "Text.h"
 #include "Unit1.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "ConvergenceView.h"
 #include "FormFixture.h"
 #include "SeriesCsv.h"
+#include "WindowKeys.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
