@@ -4,6 +4,7 @@
 #include "ConvergencePlot.h"
 #include "ConvergenceTable.h"
 #include "SeriesCsv.h"
+#include "SeriesWords.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -108,8 +109,8 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
 void ConvergenceWindow::SizeColumns() {
     const QFontMetrics metrics = Table->fontMetrics();
     const int padding = 2 * metrics.averageCharWidth();
-    const QString widest[] = {ConvergenceTable::SeriesName(SeriesKind::Combined), "888",
-                              "-8.888888E-08", "-8.888888E-08", "-0.00008888888"};
+    const QString widest[] = {WordsFor(SeriesKind::Combined).Name, "888", "-8.888888E-08",
+                              "-8.888888E-08", "-0.00008888888"};
     for (int column = ConvergenceTable::SeriesColumn; column < ConvergenceTable::StopColumn;
          ++column) {
         const QString header =

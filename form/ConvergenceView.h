@@ -2,16 +2,19 @@
 
 #include "EvaluateSeries.h"
 #include "FormatSettings.h"
+#include "SeriesSummary.h"
 
 #include <QWidget>
 #include <QtPlugin>
 
 #include <vector>
 
-// One Compute as the convergence window shows it: every value handed over, in
-// order, and the inputs they came from.
+// One Compute: every value handed over, in order, the summary of each kind
+// (indexed by SeriesKind), and the inputs they came from. Built once, and
+// shown by the main window and the convergence window alike.
 struct ConvergenceRun {
     std::vector<SeriesValue> Values;
+    SeriesSummary Summaries[3];
     float Precision = 0;
     float X = 0;
     TFormatSettings Settings; // how the main window writes numbers

@@ -1,23 +1,13 @@
 #include "Spoken.h"
 
+#include "SeriesWords.h"
 #include "Text.h"
 #include "ValueLine.h"
 
 #include <QCoreApplication>
 
 QString SpokenResult(SeriesKind kind, float value, const TFormatSettings& settings) {
-    switch (kind) {
-    case SeriesKind::First:
-        return QCoreApplication::translate("TForm1", "e^2x: %1")
-            .arg(ToQString(ShownValue(value, settings)));
-    case SeriesKind::Second:
-        return QCoreApplication::translate("TForm1", "5e^x: %1")
-            .arg(ToQString(ShownValue(value, settings)));
-    case SeriesKind::Combined:
-        break;
-    }
-    return QCoreApplication::translate("TForm1", "combined value: %1")
-        .arg(ToQString(ShownValue(value, settings)));
+    return WordsFor(kind).Spoken.arg(ToQString(ShownValue(value, settings)));
 }
 
 QString SpokenSaved() {

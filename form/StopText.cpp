@@ -1,5 +1,6 @@
 #include "StopText.h"
 
+#include "SeriesWords.h"
 #include "Text.h"
 #include "ValueLine.h"
 
@@ -41,11 +42,7 @@ QString Cause(const SeriesSummary& s) {
     case NonFiniteCause::ZeroOverZero:
         return QCoreApplication::translate("StopText", "0/0 at x = 0");
     case NonFiniteCause::NumeratorOverflow:
-        return s.Kind == SeriesKind::First
-                   ? QCoreApplication::translate("StopText",
-                                                 "the numerator x·(2x)ⁿ left the single range")
-                   : QCoreApplication::translate("StopText",
-                                                 "the numerator x·xⁿ left the single range");
+        return WordsFor(s.Kind).Overflow;
     case NonFiniteCause::FactorialOverflow:
         return QCoreApplication::translate("StopText", "the factorial n! left the single range");
     case NonFiniteCause::SumOverflow:

@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+77"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+79"/>
         <source>Convergence plot</source>
         <translation>Графік збіжності</translation>
     </message>
@@ -63,7 +63,7 @@
         <translation>зупинка при n = %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>precision %1</source>
         <translation>точність %1</translation>
     </message>
@@ -109,22 +109,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+27"/>
-        <source>e^2x</source>
-        <translation>e^2x</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>5e^x</source>
-        <translation>5e^x</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>combined</source>
-        <translation>комбінація</translation>
-    </message>
-    <message>
-        <location line="+53"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+78"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -157,7 +142,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../convergence/ConvergenceWindow.cpp" line="+62"/>
+        <location filename="../convergence/ConvergenceWindow.cpp" line="+63"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>
@@ -334,22 +319,7 @@
 <context>
     <name>ResultHint</name>
     <message>
-        <location filename="../form/ResultHint.cpp" line="+26"/>
-        <source>e^2x series</source>
-        <translation>ряд для e^2x</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>5e^x series</source>
-        <translation>ряд для 5e^x</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>combined value (first − second)·x²</source>
-        <translation>комбінація (перший − другий)·x²</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../form/ResultHint.cpp" line="+16"/>
         <source>terms summed: %1</source>
         <translation>підсумовано членів: %1</translation>
     </message>
@@ -359,7 +329,7 @@
         <translation>зупинка: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>exact %1 = %2</source>
         <translation>точне значення %1 = %2</translation>
     </message>
@@ -370,9 +340,67 @@
     </message>
 </context>
 <context>
+    <name>SeriesWords</name>
+    <message>
+        <location filename="../form/SeriesWords.cpp" line="+18"/>
+        <source>e^2x</source>
+        <translation>e^2x</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>e^2x series</source>
+        <translation>ряд для e^2x</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>e^2x: %1</source>
+        <translation>e^2x: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the numerator x·(2x)ⁿ left the single range</source>
+        <translation>чисельник x·(2x)ⁿ вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5e^x</source>
+        <translation>5e^x</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>5e^x series</source>
+        <translation>ряд для 5e^x</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5e^x: %1</source>
+        <translation>5e^x: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the numerator x·xⁿ left the single range</source>
+        <translation>чисельник x·xⁿ вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>combined</source>
+        <translation>комбінація</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>combined value (first − second)·x²</source>
+        <translation>комбінація (перший − другий)·x²</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>combined value: %1</source>
+        <translation>комбінація: %1</translation>
+    </message>
+</context>
+<context>
     <name>StopText</name>
     <message>
-        <location filename="../form/StopText.cpp" line="+20"/>
+        <location filename="../form/StopText.cpp" line="+17"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
         <translation>член ряду %1 не перевищує точність %2: перевірка враховує знак члена, тож від&apos;ємний член (x &lt; 0) одразу завершує ряд</translation>
     </message>
@@ -397,17 +425,7 @@
         <translation>0/0 при x = 0</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>the numerator x·(2x)ⁿ left the single range</source>
-        <translation>чисельник x·(2x)ⁿ вийшов за межі діапазону одинарної точності</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the numerator x·xⁿ left the single range</source>
-        <translation>чисельник x·xⁿ вийшов за межі діапазону одинарної точності</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the factorial n! left the single range</source>
         <translation>факторіал n! вийшов за межі діапазону одинарної точності</translation>
     </message>
@@ -425,7 +443,7 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+50"/>
+        <location filename="../form/Unit1.cpp" line="+51"/>
         <source>recorded precision</source>
         <translation>записана точність</translation>
     </message>
@@ -440,22 +458,7 @@
         <translation>записане значення ряду для e^2x</translation>
     </message>
     <message>
-        <location filename="../form/Spoken.cpp" line="+10"/>
-        <source>e^2x: %1</source>
-        <translation>e^2x: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>5e^x: %1</source>
-        <translation>5e^x: %1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>combined value: %1</source>
-        <translation>комбінація: %1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location filename="../form/Spoken.cpp" line="+14"/>
         <source>Saved to %1</source>
         <translation>Збережено у файл %1</translation>
     </message>
@@ -465,7 +468,7 @@
         <translation>Прочитано: точність %1; x %2; e^2x %3</translation>
     </message>
     <message>
-        <location filename="../form/Unit1Actions.cpp" line="+22"/>
+        <location filename="../form/Unit1Actions.cpp" line="+23"/>
         <source>Copy all three results</source>
         <translation>Копіювати всі три результати</translation>
     </message>
