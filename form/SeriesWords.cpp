@@ -9,31 +9,28 @@ struct Row {
     const char* Result;
     const char* Exact; // a formula: the same in every language
     const char* Spoken;
-    const char* Overflow;
     const char* Id;
 };
 
 // In the order of SeriesKind.
 constexpr Row Rows[] = {
     {QT_TRANSLATE_NOOP("SeriesWords", "e^2x"), QT_TRANSLATE_NOOP("SeriesWords", "e^2x series"),
-     "e^(2x)", QT_TRANSLATE_NOOP("SeriesWords", "e^2x: %1"),
-     QT_TRANSLATE_NOOP("SeriesWords", "the numerator x·(2x)ⁿ left the single range"), "First"},
+     "e^(2x)", QT_TRANSLATE_NOOP("SeriesWords", "e^2x: %1"), "First"},
     {QT_TRANSLATE_NOOP("SeriesWords", "5e^x"), QT_TRANSLATE_NOOP("SeriesWords", "5e^x series"),
-     "5e^x", QT_TRANSLATE_NOOP("SeriesWords", "5e^x: %1"),
-     QT_TRANSLATE_NOOP("SeriesWords", "the numerator x·xⁿ left the single range"), "Second"},
+     "5e^x", QT_TRANSLATE_NOOP("SeriesWords", "5e^x: %1"), "Second"},
     {QT_TRANSLATE_NOOP("SeriesWords", "combined"),
      QT_TRANSLATE_NOOP("SeriesWords", "combined value (first − second)·x²"), "(e^(2x) − 5e^x)·x²",
-     QT_TRANSLATE_NOOP("SeriesWords", "combined value: %1"), nullptr, "Combined"},
+     QT_TRANSLATE_NOOP("SeriesWords", "combined value: %1"), "Combined"},
 };
 
 QString Translated(const char* text) {
-    return text ? QCoreApplication::translate("SeriesWords", text) : QString();
+    return QCoreApplication::translate("SeriesWords", text);
 }
 
 } // namespace
 
 SeriesWords WordsFor(SeriesKind kind) {
     const Row& row = Rows[static_cast<int>(kind)];
-    return {Translated(row.Name),   Translated(row.Result),   QString::fromUtf8(row.Exact),
-            Translated(row.Spoken), Translated(row.Overflow), row.Id};
+    return {Translated(row.Name), Translated(row.Result), QString::fromUtf8(row.Exact),
+            Translated(row.Spoken), row.Id};
 }

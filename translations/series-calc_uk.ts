@@ -33,13 +33,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+58"/>
+        <location line="+56"/>
         <source>value</source>
         <translation>значення</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+66"/>
+        <location line="-52"/>
+        <location line="+64"/>
         <source>|value − exact|</source>
         <translation>|значення − точне|</translation>
     </message>
@@ -109,7 +109,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+78"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+73"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -206,7 +206,7 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+33"/>
+        <location filename="../form/HelpWindow.cpp" line="+34"/>
         <source>Series Calculator help</source>
         <translation>Довідка програми «Степеневий ряд»</translation>
     </message>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after 30 terms.</source>
-        <translation>Введіть x у верхнє поле, а точність — у нижнє, потім натисніть «%1». Програма почленно підсумовує два степеневі ряди в арифметиці одинарної точності: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, що наближає e^2x, і &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, що наближає 5e^x. Кожен ряд зупиняється після першого члена, не більшого за точність, або після 30 членів.</translation>
+        <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after %2 terms.</source>
+        <translation>Введіть x у верхнє поле, а точність — у нижнє, потім натисніть «%1». Програма почленно підсумовує два степеневі ряди в арифметиці одинарної точності: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, що наближає e^2x, і &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, що наближає 5e^x. Кожен ряд зупиняється після першого члена, не більшого за точність, або після %2 членів.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The three results, top to bottom: the 5e^x series, the combined value (first − second)·x², and the e^2x series. After %1 and %2, the three numbers on the right are the saved precision, x and e^2x value.</source>
         <translation>Три результати згори донизу: ряд для 5e^x, комбінація &lt;nobr&gt;(перший − другий)·x²&lt;/nobr&gt; і ряд для e^2x. Після «%1» і «%2» три числа праворуч — це збережені точність, x і значення ряду для e^2x.</translation>
     </message>
@@ -329,7 +329,7 @@
         <translation>зупинка: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>exact %1 = %2</source>
         <translation>точне значення %1 = %2</translation>
     </message>
@@ -342,7 +342,7 @@
 <context>
     <name>SeriesWords</name>
     <message>
-        <location filename="../form/SeriesWords.cpp" line="+18"/>
+        <location filename="../form/SeriesWords.cpp" line="+17"/>
         <source>e^2x</source>
         <translation>e^2x</translation>
     </message>
@@ -357,12 +357,7 @@
         <translation>e^2x: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>the numerator x·(2x)ⁿ left the single range</source>
-        <translation>чисельник x·(2x)ⁿ вийшов за межі діапазону одинарної точності</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>5e^x</source>
         <translation>5e^x</translation>
     </message>
@@ -377,12 +372,7 @@
         <translation>5e^x: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>the numerator x·xⁿ left the single range</source>
-        <translation>чисельник x·xⁿ вийшов за межі діапазону одинарної точності</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>combined</source>
         <translation>комбінація</translation>
     </message>
@@ -400,7 +390,7 @@
 <context>
     <name>StopText</name>
     <message>
-        <location filename="../form/StopText.cpp" line="+17"/>
+        <location filename="../words/StopWords.cpp" line="+48"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
         <translation>член ряду %1 не перевищує точність %2: перевірка враховує знак члена, тож від&apos;ємний член (x &lt; 0) одразу завершує ряд</translation>
     </message>
@@ -410,22 +400,27 @@
         <translation>член ряду %1 не перевищує точність %2</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>the 30-term limit; the last term, %1, was still above the precision %2</source>
-        <translation>досягнуто межі в 30 членів; останній член, %1, ще перевищував точність %2</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>its term was NaN, which counts as at or below the precision</source>
         <translation>член ряду дорівнює NaN, а NaN вважається не більшим за точність</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-35"/>
         <source>0/0 at x = 0</source>
         <translation>0/0 при x = 0</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-8"/>
+        <source>the numerator x·(2x)ⁿ left the single range</source>
+        <translation>чисельник x·(2x)ⁿ вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the numerator x·xⁿ left the single range</source>
+        <translation>чисельник x·xⁿ вийшов за межі діапазону одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>the factorial n! left the single range</source>
         <translation>факторіал n! вийшов за межі діапазону одинарної точності</translation>
     </message>
@@ -435,7 +430,12 @@
         <translation>сума вийшла за межі діапазону одинарної точності</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+24"/>
+        <source>the %3-term limit; the last term, %1, was still above the precision %2</source>
+        <translation>досягнуто межі в %3 членів; останній член, %1, ще перевищував точність %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>the value became %1 at term %2: %3</source>
         <translation>на %2-му члені значення стало %1: %3</translation>
     </message>
@@ -468,7 +468,7 @@
         <translation>Прочитано: точність %1; x %2; e^2x %3</translation>
     </message>
     <message>
-        <location filename="../form/Unit1Actions.cpp" line="+23"/>
+        <location filename="../form/Unit1Actions.cpp" line="+24"/>
         <source>Copy all three results</source>
         <translation>Копіювати всі три результати</translation>
     </message>
@@ -483,7 +483,7 @@
         <translation>Довідка</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+27"/>
         <source>Copy the number</source>
         <translation>Копіювати число</translation>
     </message>
