@@ -142,7 +142,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../convergence/ConvergenceWindow.cpp" line="+63"/>
+        <location filename="../convergence/ConvergenceWindow.cpp" line="+64"/>
         <source>Convergence</source>
         <translation>Сходимость</translation>
     </message>
@@ -193,7 +193,7 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+63"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
@@ -357,7 +357,7 @@
         <translation>e^2x: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>5e^x</source>
         <translation>5e^x</translation>
     </message>
@@ -372,7 +372,7 @@
         <translation>5e^x: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>combined</source>
         <translation>комбинация</translation>
     </message>
