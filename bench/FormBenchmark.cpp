@@ -47,7 +47,8 @@ std::vector<CaptionUpdate> PressCaptions() {
     std::vector<CaptionUpdate> updates;
     TCalcState state{0, 3, 1};
     EvaluateSeries(state, [&](const SeriesValue& value) {
-        updates.push_back({LabelOf(value.Kind), ToQString(ValueLine("Результат:", value.Value))});
+        updates.push_back(
+            {LabelOf(value.Kind), ToQString(ValueLine("Результат:", value.Value, FormatSettings))});
     });
     return updates;
 }

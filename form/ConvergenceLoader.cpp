@@ -1,46 +1,47 @@
 #include "ConvergenceLoader.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
+#include <QPluginLoader>
 
 namespace {
 
-// Where the module is: beside the installed program (SERIES_CALC_MODULE_DIR is
-// relative to the executable's folder, as in the build tree for the program and
-// the benchmarks), or, for the tests elsewhere in the build tree, where the
-// build wrote it.
-QStringList ModuleCandidates() {
-    QStringList candidates{QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/" SERIES_CALC_MODULE_DIR "/convergence.so")};
-#ifdef SERIES_CALC_BUILD_MODULE
-    candidates << QStringLiteral(SERIES_CALC_BUILD_MODULE);
-#endif
-    return candidates;
-}
-
-CreateConvergenceViewFunction LoadFactory(QString& error) {
-    static CreateConvergenceViewFunction factory = nullptr;
-    if (factory)
-        return factory;
-    for (const QString& path : ModuleCandidates()) {
-        if (!QFileInfo::exists(path))
-            continue;
-        QLibrary module(path);
-        factory = reinterpret_cast<CreateConvergenceViewFunction>(
-            module.resolve(CreateConvergenceViewSymbol));
-        if (!factory)
-            error = module.errorString();
-        return factory;
-    }
-    error = QCoreApplication::translate("ConvergenceLoader", "%1 is missing")
-                .arg(ModuleCandidates().front());
-    return nullptr;
-}
+QString ModulePath;
 
 } // namespace
 
-ConvergenceView* LoadConvergenceView(QWidget* owner, QString& error) {
-    const CreateConvergenceViewFunction factory = LoadFactory(error);
-    return factory ? factory(owner) : nullptr;
+// SERIES_CALC_MODULE_DIR is relative to the program's folder, so one build
+// finds the module installed and in its build tree alike.
+QString ConvergenceModule() {
+    if (ModulePath.isEmpty())
+        return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/" SERIES_CALC_MODULE_DIR "/convergence.so"));
+    return ModulePath;
+}
+
+void SetConvergenceModule(const QString& path) {
+    ModulePath = path;
+}
+
+ConvergenceView* LoadConvergenceView(QWidget* owner, QString& why) {
+    const QString path = ConvergenceModule();
+    if (!QFileInfo::exists(path)) {
+        why = QCoreApplication::translate("ConvergenceLoader",
+                                          "The convergence window cannot open: its module %1 "
+                                          "is missing.")
+                  .arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    // Qt keeps a loaded plugin until the program ends, so this loads it once.
+    QPluginLoader module(path);
+    auto* plugin = qobject_cast<ConvergencePlugin*>(module.instance());
+    if (!plugin) {
+        why = QCoreApplication::translate("ConvergenceLoader",
+                                          "The convergence window cannot open: its module %1 "
+                                          "does not belong to this version of the program.")
+                  .arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    return plugin->Create(owner);
 }

@@ -2,15 +2,19 @@
 
 #include "EvaluateSeries.h"
 #include "FormatSettings.h"
+#include "SeriesSummary.h"
 
 #include <QWidget>
+#include <QtPlugin>
 
 #include <vector>
 
-// One Compute as the convergence window shows it: every value handed over, in
-// order, and the inputs they came from.
+// One Compute: every value handed over, in order, the summary of each kind
+// (indexed by SeriesKind), and the inputs they came from. Built once, and
+// shown by the main window and the convergence window alike.
 struct ConvergenceRun {
     std::vector<SeriesValue> Values;
+    SeriesSummary Summaries[3];
     float Precision = 0;
     float X = 0;
     TFormatSettings Settings; // how the main window writes numbers
@@ -33,6 +37,15 @@ public:
     virtual QString SavePng(const QString& path) = 0;       // the plot
 };
 
-// The module's one entry: a new, hidden window owned by `owner`.
-using CreateConvergenceViewFunction = ConvergenceView* (*)(QWidget* owner);
-inline constexpr char CreateConvergenceViewSymbol[] = "CreateConvergenceView";
+// The module's one entry, a Qt plugin: makes a new, hidden window owned by
+// `owner`. The interface id names the version of ConvergenceRun and
+// ConvergenceView that both sides were built with: change either, and the
+// number goes up, so that a module of another version is refused.
+class ConvergencePlugin {
+public:
+    virtual ~ConvergencePlugin() = default;
+    virtual ConvergenceView* Create(QWidget* owner) = 0;
+};
+
+#define ConvergencePlugin_iid "io.github.seriescalc.SeriesCalc.ConvergencePlugin/1"
+Q_DECLARE_INTERFACE(ConvergencePlugin, ConvergencePlugin_iid)

@@ -1,7 +1,8 @@
 #include "HelpWindow.h"
 
-#include "Unit1.h"
+#include "EvaluateSeries.h"
 #include "Version.h"
+#include "WindowKeys.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -52,8 +53,9 @@ QString HelpWindow::Text() {
                          "then press %1. The program sums two power series term by term in "
                          "single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and "
                          "5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its "
-                         "first term at or below the precision, or after 30 terms.")
-                          .arg(compute));
+                         "first term at or below the precision, or after %2 terms.")
+                          .arg(compute)
+                          .arg(int(IterationLimit)));
     html += Paragraph(tr("The three results, top to bottom: the 5e^x series, the combined "
                          "value (first − second)·x², and the e^2x series. After %1 and %2, "
                          "the three numbers on the right are the saved precision, x and e^2x "

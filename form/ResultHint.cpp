@@ -1,39 +1,15 @@
 #include "ResultHint.h"
 
+#include "SeriesWords.h"
 #include "StopText.h"
+#include "Text.h"
+#include "ValueLine.h"
 
 #include <QCoreApplication>
 
-namespace {
-
-QString ExactName(SeriesKind kind) {
-    switch (kind) {
-    case SeriesKind::First:
-        return QStringLiteral("e^(2x)");
-    case SeriesKind::Second:
-        return QStringLiteral("5e^x");
-    case SeriesKind::Combined:
-        break;
-    }
-    return QStringLiteral("(e^(2x) − 5e^x)·x²");
-}
-
-} // namespace
-
-QString ResultName(SeriesKind kind) {
-    switch (kind) {
-    case SeriesKind::First:
-        return QCoreApplication::translate("ResultHint", "e^2x series");
-    case SeriesKind::Second:
-        return QCoreApplication::translate("ResultHint", "5e^x series");
-    case SeriesKind::Combined:
-        break;
-    }
-    return QCoreApplication::translate("ResultHint", "combined value (first − second)·x²");
-}
-
 QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings) {
-    QString hint = ResultName(summary.Kind);
+    const SeriesWords words = WordsFor(summary.Kind);
+    QString hint = words.Result;
     if (summary.Kind != SeriesKind::Combined) {
         hint +=
             '\n' +
@@ -42,8 +18,8 @@ QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings
                            .arg(StopText(summary, settings));
     }
     hint += '\n' + QCoreApplication::translate("ResultHint", "exact %1 = %2")
-                       .arg(ExactName(summary.Kind), ShownNumber(summary.Exact, settings));
+                       .arg(words.Exact, ToQString(ShownValue(summary.Exact, settings)));
     hint += '\n' + QCoreApplication::translate("ResultHint", "shown − exact = %1")
-                       .arg(ShownNumber(summary.Difference, settings));
+                       .arg(ToQString(ShownValue(summary.Difference, settings)));
     return hint;
 }

@@ -5,11 +5,7 @@
 
 #include <QString>
 
-// What a result label holds: the e^2x series, the 5e^x series, or the combined
-// value. Its hint until the first computation.
-QString ResultName(SeriesKind kind);
-
 // A result label's hint after a computation: its name; for a series the terms
 // summed and why it stopped; the exact value and the difference shown - exact,
 // numbers as the window writes them.
-QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings = FormatSettings);
+QString ResultHint(const SeriesSummary& summary, const TFormatSettings& settings);

@@ -2,6 +2,7 @@
 
 #include "CalcRecord.h"
 #include "EvaluateSeries.h"
+#include "FormatSettings.h"
 
 #include <QString>
 
@@ -9,10 +10,10 @@
 // written as the labels show them.
 
 // A result with the series it belongs to: "e^2x: 7,388995".
-QString SpokenResult(SeriesKind kind, float value);
+QString SpokenResult(SeriesKind kind, float value, const TFormatSettings& settings);
 
 // That the record went to the file.
 QString SpokenSaved();
 
 // The record read back: its precision, x and value of the first series.
-QString SpokenRecord(const CalcRecord& record);
+QString SpokenRecord(const CalcRecord& record, const TFormatSettings& settings);

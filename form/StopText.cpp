@@ -1,73 +1,41 @@
 #include "StopText.h"
 
+#include "StopWords.h"
 #include "Text.h"
 #include "ValueLine.h"
 
 #include <QCoreApplication>
 
-QString ShownNumber(double value, const TFormatSettings& settings) {
-    return ToQString(ShownValue(value, settings));
-}
-
 namespace {
 
-QString Reason(const SeriesSummary& s, const TFormatSettings& settings) {
-    const QString term = ShownNumber(s.LastTerm, settings);
-    const QString precision = ShownNumber(s.Precision, settings);
-    switch (s.Stop) {
-    case SeriesStop::ReachedPrecision:
-        if (s.LastTerm < 0)
-            return QCoreApplication::translate(
-                       "StopText", "its term, %1, is at or below the precision %2: the test "
-                                   "takes the term's sign, so a negative term (x < 0) ends "
-                                   "the series at once")
-                .arg(term, precision);
-        return QCoreApplication::translate("StopText",
-                                           "its term, %1, is at or below the precision %2")
-            .arg(term, precision);
-    case SeriesStop::IterationLimit:
-        return QCoreApplication::translate(
-                   "StopText", "the 30-term limit; the last term, %1, was still above the "
-                               "precision %2")
-            .arg(term, precision);
-    case SeriesStop::NaNTerm:
-        return QCoreApplication::translate("StopText",
-                                           "its term was NaN, which counts as at or below "
-                                           "the precision");
-    case SeriesStop::GoesOn:
-        break;
-    }
-    return {};
+QString Translated(const char* text) {
+    return QCoreApplication::translate("StopText", text);
 }
 
-QString Cause(const SeriesSummary& s) {
-    switch (s.Cause) {
-    case NonFiniteCause::ZeroOverZero:
-        return QCoreApplication::translate("StopText", "0/0 at x = 0");
-    case NonFiniteCause::NumeratorOverflow:
-        return s.Kind == SeriesKind::First
-                   ? QCoreApplication::translate("StopText",
-                                                 "the numerator x·(2x)ⁿ left the single range")
-                   : QCoreApplication::translate("StopText",
-                                                 "the numerator x·xⁿ left the single range");
-    case NonFiniteCause::FactorialOverflow:
-        return QCoreApplication::translate("StopText", "the factorial n! left the single range");
-    case NonFiniteCause::SumOverflow:
-        return QCoreApplication::translate("StopText", "the sum left the single range");
-    case NonFiniteCause::None:
-        break;
+QString Worded(const Sentence& sentence, const TFormatSettings& settings) {
+    QString text = Translated(sentence.Text);
+    for (const Sentence::Argument& a : sentence.Arguments) {
+        switch (a.Kind) {
+        case Sentence::Argument::Number:
+            text = text.arg(ToQString(ShownValue(a.Value, settings)));
+            break;
+        case Sentence::Argument::Count:
+            text = text.arg(int(a.Value));
+            break;
+        case Sentence::Argument::Words:
+            text = text.arg(Translated(a.Text));
+            break;
+        }
     }
-    return {};
+    return text;
 }
 
 } // namespace
 
 QString StopText(const SeriesSummary& summary, const TFormatSettings& settings) {
-    QString text = Reason(summary, settings);
-    if (summary.NonFiniteIteration > 0)
-        text += '\n' + QCoreApplication::translate("StopText", "the value became %1 at term %2: %3")
-                           .arg(ShownNumber(summary.NonFiniteValue, settings))
-                           .arg(summary.NonFiniteIteration)
-                           .arg(Cause(summary));
+    const Sentence reason = StopReason(summary);
+    QString text = reason.Text ? Worded(reason, settings) : QString();
+    if (const Sentence became = NonFiniteReason(summary); became.Text)
+        text += '\n' + Worded(became, settings);
     return text;
 }

@@ -5,10 +5,7 @@
 
 #include <QString>
 
-// A number as the window writes it: general format, 7 significant digits.
-QString ShownNumber(double value, const TFormatSettings& settings = FormatSettings);
-
 // Why a series stopped, in the user's language: with the last term and the
 // precision, and, where the value became INF or NaN, the iteration and the
 // cause on a second line. Empty for the combined value.
-QString StopText(const SeriesSummary& summary, const TFormatSettings& settings = FormatSettings);
+QString StopText(const SeriesSummary& summary, const TFormatSettings& settings);

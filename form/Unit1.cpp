@@ -7,6 +7,7 @@
 #include "FileMessages.h"
 #include "ResultHint.h"
 #include "SeriesSummary.h"
+#include "SeriesWords.h"
 #include "Spoken.h"
 #include "StrToFloat.h"
 #include "Text.h"
@@ -37,7 +38,7 @@ TForm1::TForm1() : TForm(Form1Description) {
                          [this, number](const QPoint& at) { ShowNumberMenu(number, at); });
     }
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
-        ResultLabel(kind)->SetHint(ResultName(kind));
+        ResultLabel(kind)->SetHint(WordsFor(kind).Result);
     AddWindowActions();
     DescribeForScreenReaders();
 }
@@ -56,7 +57,8 @@ void TForm1::DescribeForScreenReaders() {
 }
 
 TLabel* TForm1::ResultLabel(SeriesKind kind) const {
-    return kind == SeriesKind::First ? Label6 : kind == SeriesKind::Second ? Label9 : Label10;
+    TLabel* const labels[] = {Label6, Label9, Label10}; // in the order of SeriesKind
+    return labels[int(kind)];
 }
 
 void TForm1::Button1Click(TObject*) {
@@ -67,26 +69,28 @@ void TForm1::Button1Click(TObject*) {
     CalcState.Precision = static_cast<float>(StrToFloat(Edit1->GetText()));
     CalcState.X = static_cast<float>(StrToFloat(Edit2->GetText()));
     SeriesTracker tracker(CalcState.Precision, CalcState.X);
-    Run.clear();
+    Last = {{}, {}, CalcState.Precision, CalcState.X, FormatSettings};
     EvaluateSeries(CalcState, [this, &tracker](const SeriesValue& value) {
         tracker(value);
-        Run.push_back(value);
-        ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value));
+        Last.Values.push_back(value);
+        ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value, FormatSettings));
     });
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+        Last.Summaries[int(kind)] = tracker.Summary(kind);
     CopyResults->setEnabled(true);
-    ShowSummaries(tracker);
+    ShowSummaries();
     FollowCompute();
 }
 
 // Each result's hint tells how it came about. Each result label is named by
 // its series and value, and the three are spoken together, as screen readers
 // ignore the labels' own changes.
-void TForm1::ShowSummaries(const SeriesTracker& tracker) {
+void TForm1::ShowSummaries() {
     QStringList spoken;
-    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined}) {
-        const SeriesSummary summary = tracker.Summary(kind);
-        ResultLabel(kind)->SetHint(ResultHint(summary));
-        spoken << SpokenResult(kind, summary.Value);
+    for (const SeriesSummary& summary : Last.Summaries) {
+        const SeriesKind kind = summary.Kind;
+        ResultLabel(kind)->SetHint(ResultHint(summary, FormatSettings));
+        spoken << SpokenResult(kind, summary.Value, FormatSettings);
         ResultLabel(kind)->setAccessibleName(spoken.back());
     }
     Announce(this, spoken.join("; "));
@@ -94,22 +98,23 @@ void TForm1::ShowSummaries(const SeriesTracker& tracker) {
 
 // The convergence window, while open, shows each new Compute.
 void TForm1::FollowCompute() {
-    RunPrecision = CalcState.Precision;
-    RunX = CalcState.X;
     if (ConvergenceWindow && ConvergenceWindow->isVisible())
-        ConvergenceWindow->ShowRun({Run, RunPrecision, RunX, FormatSettings});
+        ConvergenceWindow->ShowRun(Last);
 }
 
 void TForm1::ShowConvergence() {
     if (!ConvergenceWindow) {
-        QString error;
-        ConvergenceWindow = LoadConvergenceView(this, error);
+        QString why;
+        ConvergenceWindow = LoadConvergenceView(this, why);
         if (!ConvergenceWindow) {
-            ShowErrorMessage(FromQString(error));
+            // Nothing to retry: the action stays off and says why.
+            OpenConvergence->setEnabled(false);
+            OpenConvergence->setToolTip(why);
+            Announce(this, why);
             return;
         }
     }
-    ConvergenceWindow->ShowRun({Run, RunPrecision, RunX, FormatSettings});
+    ConvergenceWindow->ShowRun(Last);
     ConvergenceWindow->show();
     ConvergenceWindow->raise();
     ConvergenceWindow->activateWindow();
@@ -143,13 +148,16 @@ void TForm1::ReadRecord() {
         ShowMessage(why.isEmpty() ? std::string("Файл не вдається відкрити") : FromQString(why));
         return;
     }
+    ReadBack = loaded.Record;
     Label1->SetVisible(true);
     Label2->SetVisible(true);
     Label3->SetVisible(true);
-    Label1->SetCaption(ValueLine("Записане число точність:", loaded.Record.Precision));
-    Label2->SetCaption(ValueLine("Записане число степінь:", loaded.Record.X));
-    Label3->SetCaption(ValueLine("Записане число результат:", loaded.Record.Series1));
-    Announce(this, SpokenRecord(loaded.Record));
+    Label1->SetCaption(
+        ValueLine("Записане число точність:", loaded.Record.Precision, FormatSettings));
+    Label2->SetCaption(ValueLine("Записане число степінь:", loaded.Record.X, FormatSettings));
+    Label3->SetCaption(
+        ValueLine("Записане число результат:", loaded.Record.Series1, FormatSettings));
+    Announce(this, SpokenRecord(loaded.Record, FormatSettings));
 }
 
 void TForm1::Edit2Change(TObject*) {

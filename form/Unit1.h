@@ -1,24 +1,19 @@
 #pragma once
 
+#include "CalcRecord.h"
 #include "CalcState.h"
+#include "ConvergenceView.h"
 #include "EvaluateSeries.h"
 #include "Forms.h"
 
 #include <QCoreApplication>
-#include <QKeySequence>
 
+#include <optional>
 #include <vector>
 
-class ConvergenceView;
 class HelpWindow;
-class SeriesTracker;
 class QAction;
 class QMenu;
-
-// Copies the three results from anywhere in the window.
-inline const QKeySequence CopyResultsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-// Opens the convergence window.
-inline const QKeySequence ConvergenceKey(Qt::CTRL | Qt::Key_D);
 
 // The program's one window: two inputs, Compute, Save/Read, the results, the
 // read-back record and a drawing of f(x) = (e^2x - 5e^x) / x^4.
@@ -57,7 +52,7 @@ public:
     void Edit1Change(TObject* Sender);
 
     // Every value the last Compute handed over, in order.
-    const std::vector<SeriesValue>& LastRun() const { return Run; }
+    const std::vector<SeriesValue>& LastRun() const { return Last.Values; }
 
     // The three results as the window shows them, one number a line, top to
     // bottom: 5e^x, the combined value, e^2x. What Ctrl+Shift+C copies.
@@ -66,14 +61,17 @@ public:
     // The context menu of a result or read-back label: the one place for its
     // entries.
     void FillNumberMenu(QMenu& menu, TLabel* label);
+    // The number a result or read-back label shows, if any, as the window
+    // writes it: taken from the last Compute or the record read back.
+    QString NumberOf(const TLabel* label) const;
 
     // Opens the convergence window (Ctrl+D) on the last Compute, or raises it.
     void ShowConvergence();
     ConvergenceView* Convergence() const { return ConvergenceWindow; }
 
 private:
-    std::vector<SeriesValue> Run;
-    float RunPrecision = 0, RunX = 0;             // the inputs of Run
+    ConvergenceRun Last;                          // the last Compute
+    std::optional<CalcRecord> ReadBack;           // the last record read
     ConvergenceView* ConvergenceWindow = nullptr; // created on first open
     QAction* CopyResults = nullptr;               // Ctrl+Shift+C; enabled once there are results
     QAction* OpenConvergence = nullptr;           // Ctrl+D
@@ -86,7 +84,7 @@ private:
 
     void DescribeForScreenReaders();
     TLabel* ResultLabel(SeriesKind kind) const; // Label6, Label9 or Label10
-    void ShowSummaries(const SeriesTracker& tracker);
+    void ShowSummaries();
     void SaveRecord();
     void ReadRecord();
     void InputChanged();

@@ -4,6 +4,8 @@
 #include "SeriesCsv.h"
 #include "Text.h"
 #include "Unit1.h"
+#include "ValueLine.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,16 +39,32 @@ void TForm1::AddWindowActions() {
 }
 
 QString TForm1::ResultsText() const {
-    return Label9->Value() + '\n' + Label10->Value() + '\n' + Label6->Value();
+    return NumberOf(Label9) + '\n' + NumberOf(Label10) + '\n' + NumberOf(Label6);
+}
+
+QString TForm1::NumberOf(const TLabel* label) const {
+    const auto shown = [this](float value) { return ToQString(ShownValue(value, Last.Settings)); };
+    for (const SeriesSummary& summary : Last.Summaries)
+        if (label == ResultLabel(summary.Kind) && !Last.Values.empty())
+            return shown(summary.Value);
+    if (!ReadBack)
+        return {};
+    const std::pair<const TLabel*, float> recorded[] = {
+        {Label1, ReadBack->Precision}, {Label2, ReadBack->X}, {Label3, ReadBack->Series1}};
+    for (const auto& [shownIn, value] : recorded)
+        if (label == shownIn)
+            return ToQString(ShownValue(value, FormatSettings));
+    return {};
 }
 
 void TForm1::FillNumberMenu(QMenu& menu, TLabel* label) {
-    QAction* number = menu.addAction(tr("Copy the number"), [label] { Copy(label->Value()); });
-    number->setEnabled(!label->Value().isEmpty());
+    const QString shown = NumberOf(label);
+    QAction* number = menu.addAction(tr("Copy the number"), [shown] { Copy(shown); });
+    number->setEnabled(!shown.isEmpty());
     menu.addAction(CopyResults);
     QAction* csv = menu.addAction(tr("Copy every iteration as CSV"),
-                                  [this] { Copy(ToQString(SeriesCsv(Run))); });
-    csv->setEnabled(!Run.empty());
+                                  [this] { Copy(ToQString(SeriesCsv(Last.Values))); });
+    csv->setEnabled(!Last.Values.empty());
     menu.addSeparator();
     menu.addAction(OpenConvergence);
 }
@@ -54,6 +72,7 @@ void TForm1::FillNumberMenu(QMenu& menu, TLabel* label) {
 void TForm1::ShowNumberMenu(TLabel* label, const QPoint& at) {
     auto* menu = new QMenu(label);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setToolTipsVisible(true); // why an entry is off
     FillNumberMenu(*menu, label);
     menu->popup(label->mapToGlobal(at));
 }

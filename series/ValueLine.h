@@ -7,9 +7,8 @@
 
 // A number as the window shows it: the general format with 7 significant
 // digits, "7.388995". Exact for every single and double.
-std::string ShownValue(double value, const TFormatSettings& settings = FormatSettings);
+std::string ShownValue(double value, const TFormatSettings& settings);
 
 // A caption made of a prefix and a number in the general format with 7
 // significant digits, nothing in between: "Результат:7.388995".
-std::string ValueLine(std::string_view prefix, float value,
-                      const TFormatSettings& settings = FormatSettings);
+std::string ValueLine(std::string_view prefix, float value, const TFormatSettings& settings);

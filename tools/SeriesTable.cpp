@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "SeriesCsv.h"
 #include "SeriesSummary.h"
+#include "StopWords.h"
 #include "StrToFloat.h"
 #include "ValueLine.h"
 #include "Version.h"
@@ -22,12 +23,13 @@ const TFormatSettings PointSettings{'.'};
 constexpr std::string_view Usage = "Usage: series-table [--csv] PRECISION X\n";
 
 // help2man makes the manual page from this text and the --version line: a line
-// that ends with ':' starts a section, and indented lines are a list.
+// that ends with ':' starts a section, and indented lines are a list. {limit}
+// stands for the number of terms at most.
 constexpr std::string_view Help =
     R"(Prints every iteration of the two power series that Series Calculator sums,
 in single precision as its window does: 1 + sum (2x)^n/n!, which approaches
 e^(2x), and 5 (1 + sum x^n/n!), which approaches 5e^x. Each series stops after
-the first term at or below PRECISION, or after 30 terms. PRECISION and X are
+the first term at or below PRECISION, or after {limit} terms. PRECISION and X are
 written with a decimal point, whatever the locale.
 
 Options:
@@ -43,7 +45,7 @@ Table:
              shows it
 
 After each series the table says why it stopped (its term reached the
-precision, the 30-term limit, or a NaN term) with the last term and the
+precision, the {limit}-term limit, or a NaN term) with the last term and the
 precision; where the value became INF or NaN, the iteration and the cause (the
 numerator or the factorial left the single range, or 0/0 at x = 0); then the
 exact value (e^(2x) or 5e^x, in double precision) and the error
@@ -62,42 +64,8 @@ The exit status is 0, or 2 for a bad argument.
 )";
 
 // As the window shows a value, with a point.
-std::string Shown(float value) {
+std::string Shown(double value) {
     return ShownValue(value, PointSettings);
-}
-
-std::string StopReason(const SeriesSummary& s) {
-    const std::string term = Shown(s.LastTerm), precision = Shown(s.Precision);
-    switch (s.Stop) {
-    case SeriesStop::ReachedPrecision:
-        return "its term " + term + " reached the precision " + precision +
-               (s.LastTerm < 0 ? "; a negative term (x < 0) ends the series at once" : "");
-    case SeriesStop::IterationLimit:
-        return "the 30-term limit, the last term " + term + " still above the precision " +
-               precision;
-    case SeriesStop::NaNTerm:
-        return "a NaN term, which counts as at or below the precision";
-    case SeriesStop::GoesOn:
-        break;
-    }
-    return {};
-}
-
-std::string_view NonFiniteCauseText(const SeriesSummary& s) {
-    switch (s.Cause) {
-    case NonFiniteCause::ZeroOverZero:
-        return "0/0 at x = 0";
-    case NonFiniteCause::NumeratorOverflow:
-        return s.Kind == SeriesKind::First ? "the numerator x(2x)^n left the single range"
-                                           : "the numerator x*x^n left the single range";
-    case NonFiniteCause::FactorialOverflow:
-        return "the factorial n! left the single range";
-    case NonFiniteCause::SumOverflow:
-        return "the sum left the single range";
-    case NonFiniteCause::None:
-        break;
-    }
-    return {};
 }
 
 enum class Action { Table, Help, Version };
@@ -165,11 +133,10 @@ void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tr
     }
     const SeriesSummary summary = tracker.Summary(kind);
     out << "stopped after " << summary.Iterations
-        << (summary.Iterations == 1 ? " term: " : " terms: ") << StopReason(summary) << '\n';
-    if (summary.NonFiniteIteration > 0)
-        out << "the value became " << Shown(summary.NonFiniteValue)
-            << " at n = " << summary.NonFiniteIteration << ": " << NonFiniteCauseText(summary)
-            << '\n';
+        << (summary.Iterations == 1 ? " term: " : " terms: ") << English(StopReason(summary), Shown)
+        << '\n';
+    if (const Sentence became = NonFiniteReason(summary); became.Text)
+        out << English(became, Shown) << '\n';
     // A NaN's sign differs between processors (0/0 is -nan on x86): printed
     // unsigned. The C library's locale, which a Qt program sets, has no say.
     const double error =
@@ -199,7 +166,10 @@ int RunSeriesTable(std::span<const std::string_view> args, std::ostream& out, st
     if (!ParseArguments(args, options, err))
         return 2;
     if (options.Do == Action::Help) {
-        out << Usage << '\n' << Help;
+        std::string help(Help);
+        for (auto at = help.find("{limit}"); at != std::string::npos; at = help.find("{limit}"))
+            help.replace(at, 7, std::to_string(int(IterationLimit)));
+        out << Usage << '\n' << help;
         return 0;
     }
     if (options.Do == Action::Version) {

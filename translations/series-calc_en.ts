@@ -4,7 +4,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message numerus="yes">
-        <location filename="../form/ConvergencePlot.cpp" line="+156"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+156"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>value, %n INF or NaN left out</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+37"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n term</numerusform>

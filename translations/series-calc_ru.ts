@@ -4,15 +4,20 @@
 <context>
     <name>ConvergenceLoader</name>
     <message>
-        <location filename="../form/ConvergenceLoader.cpp" line="+36"/>
-        <source>%1 is missing</source>
-        <translation>Не найдено: %1</translation>
+        <location filename="../form/ConvergenceLoader.cpp" line="+30"/>
+        <source>The convergence window cannot open: its module %1 is missing.</source>
+        <translation>Окно сходимости не удаётся открыть: нет его модуля %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The convergence window cannot open: its module %1 does not belong to this version of the program.</source>
+        <translation>Окно сходимости не удаётся открыть: его модуль %1 относится к другой версии программы.</translation>
     </message>
 </context>
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../form/ConvergencePlot.cpp" line="+77"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+79"/>
         <source>Convergence plot</source>
         <translation>График сходимости</translation>
     </message>
@@ -28,13 +33,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+58"/>
+        <location line="+56"/>
         <source>value</source>
         <translation>значение</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+66"/>
+        <location line="-52"/>
+        <location line="+64"/>
         <source>|value − exact|</source>
         <translation>|значение − точное|</translation>
     </message>
@@ -58,7 +63,7 @@
         <translation>остановка при n = %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>precision %1</source>
         <translation>точность %1</translation>
     </message>
@@ -104,22 +109,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../form/ConvergenceTable.cpp" line="+29"/>
-        <source>e^2x</source>
-        <translation>e^2x</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>5e^x</source>
-        <translation>5e^x</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>combined</source>
-        <translation>выражение</translation>
-    </message>
-    <message>
-        <location line="+56"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+79"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -152,7 +142,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../form/ConvergenceWindow.cpp" line="+63"/>
+        <location filename="../convergence/ConvergenceWindow.cpp" line="+65"/>
         <source>Convergence</source>
         <translation>Сходимость</translation>
     </message>
@@ -216,7 +206,7 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+33"/>
+        <location filename="../form/HelpWindow.cpp" line="+34"/>
         <source>Series Calculator help</source>
         <translation>Справка по программе «Степенной ряд»</translation>
     </message>
@@ -227,11 +217,11 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after 30 terms.</source>
-        <translation>Введите x в верхнее поле, а точность — в нижнее, затем нажмите «%1». Программа почленно суммирует два степенных ряда в арифметике одинарной точности: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, приближающий e^2x, и &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, приближающий 5e^x. Суммирование каждого ряда прекращается после первого члена, не превышающего точности, или после 30&#xa0;членов.</translation>
+        <source>Type x into the upper input and the precision into the lower one, then press %1. The program sums two power series term by term in single precision: 1 + Σ (2x)ⁿ/n!, which approaches e^2x, and 5·(1 + Σ xⁿ/n!), which approaches 5e^x. Each series stops after its first term at or below the precision, or after %2 terms.</source>
+        <translation>Введите x в верхнее поле, а точность — в нижнее, затем нажмите «%1». Программа почленно суммирует два степенных ряда в арифметике одинарной точности: &lt;nobr&gt;1 + Σ (2x)ⁿ/n!&lt;/nobr&gt;, приближающий e^2x, и &lt;nobr&gt;5·(1 + Σ xⁿ/n!)&lt;/nobr&gt;, приближающий 5e^x. Суммирование каждого ряда прекращается после первого члена, не превышающего точности, или после %2&#xa0;членов.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The three results, top to bottom: the 5e^x series, the combined value (first − second)·x², and the e^2x series. After %1 and %2, the three numbers on the right are the saved precision, x and e^2x value.</source>
         <translation>Три результата сверху вниз: ряд для 5e^x, значение выражения &lt;nobr&gt;(первый − второй)·x²&lt;/nobr&gt; и ряд для e^2x. После нажатия «%1» и «%2» три числа справа — это записанные точность, x и значение ряда для e^2x.</translation>
     </message>
@@ -329,22 +319,7 @@
 <context>
     <name>ResultHint</name>
     <message>
-        <location filename="../form/ResultHint.cpp" line="+26"/>
-        <source>e^2x series</source>
-        <translation>ряд для e^2x</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>5e^x series</source>
-        <translation>ряд для 5e^x</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>combined value (first − second)·x²</source>
-        <translation>значение выражения (первый − второй)·x²</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../form/ResultHint.cpp" line="+16"/>
         <source>terms summed: %1</source>
         <translation>просуммировано членов: %1</translation>
     </message>
@@ -365,9 +340,57 @@
     </message>
 </context>
 <context>
+    <name>SeriesWords</name>
+    <message>
+        <location filename="../form/SeriesWords.cpp" line="+17"/>
+        <source>e^2x</source>
+        <translation>e^2x</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>e^2x series</source>
+        <translation>ряд для e^2x</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>e^2x: %1</source>
+        <translation>e^2x: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5e^x</source>
+        <translation>5e^x</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>5e^x series</source>
+        <translation>ряд для 5e^x</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5e^x: %1</source>
+        <translation>5e^x: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>combined</source>
+        <translation>выражение</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>combined value (first − second)·x²</source>
+        <translation>значение выражения (первый − второй)·x²</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>combined value: %1</source>
+        <translation>значение выражения: %1</translation>
+    </message>
+</context>
+<context>
     <name>StopText</name>
     <message>
-        <location filename="../form/StopText.cpp" line="+20"/>
+        <location filename="../words/StopWords.cpp" line="+48"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
         <translation>очередной член ряда, %1, не превышает точности %2: при проверке сравнивается сам член, а не его модуль, поэтому отрицательный член (x &lt; 0) сразу прекращает суммирование</translation>
     </message>
@@ -377,32 +400,27 @@
         <translation>очередной член ряда, %1, не превышает точности %2</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>the 30-term limit; the last term, %1, was still above the precision %2</source>
-        <translation>достигнуто максимальное число членов (30); последний член, %1, ещё превышал точность %2</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>its term was NaN, which counts as at or below the precision</source>
         <translation>член ряда равен NaN, а NaN считается не превышающим точности</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-35"/>
         <source>0/0 at x = 0</source>
         <translation>0/0 при x = 0</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-8"/>
         <source>the numerator x·(2x)ⁿ left the single range</source>
         <translation>числитель x·(2x)ⁿ вышел за пределы диапазона одинарной точности</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the numerator x·xⁿ left the single range</source>
         <translation>числитель x·xⁿ вышел за пределы диапазона одинарной точности</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+11"/>
         <source>the factorial n! left the single range</source>
         <translation>факториал n! вышел за пределы диапазона одинарной точности</translation>
     </message>
@@ -412,7 +430,12 @@
         <translation>сумма вышла за пределы диапазона одинарной точности</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+24"/>
+        <source>the %3-term limit; the last term, %1, was still above the precision %2</source>
+        <translation>достигнуто максимальное число членов (%3); последний член, %1, ещё превышал точность %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>the value became %1 at term %2: %3</source>
         <translation>на %2-м члене значение стало равным %1: %3</translation>
     </message>
@@ -420,7 +443,7 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../form/Unit1.cpp" line="+50"/>
+        <location filename="../form/Unit1.cpp" line="+51"/>
         <source>recorded precision</source>
         <translation>записанная точность</translation>
     </message>
@@ -435,22 +458,7 @@
         <translation>записанное значение ряда для e^2x</translation>
     </message>
     <message>
-        <location filename="../form/Spoken.cpp" line="+10"/>
-        <source>e^2x: %1</source>
-        <translation>e^2x: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>5e^x: %1</source>
-        <translation>5e^x: %1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>combined value: %1</source>
-        <translation>значение выражения: %1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location filename="../form/Spoken.cpp" line="+14"/>
         <source>Saved to %1</source>
         <translation>Сохранено в файл %1</translation>
     </message>
@@ -460,7 +468,7 @@
         <translation>Прочитано: точность %1; x %2; e^2x %3</translation>
     </message>
     <message>
-        <location filename="../form/Unit1Actions.cpp" line="+22"/>
+        <location filename="../form/Unit1Actions.cpp" line="+24"/>
         <source>Copy all three results</source>
         <translation>Копировать все три результата</translation>
     </message>
@@ -475,7 +483,7 @@
         <translation>Справка</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+27"/>
         <source>Copy the number</source>
         <translation>Копировать число</translation>
     </message>

@@ -1,10 +1,12 @@
 #include "ConvergenceView.h"
 #include "FormFixture.h"
 #include "SeriesCsv.h"
+#include "WindowKeys.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QChartView>
+#include <QLibraryInfo>
 #include <QLineSeries>
 #include <QTableView>
 #include <QXmlStreamReader>
@@ -59,6 +61,8 @@ class ConvergenceTest : public QObject {
 private slots:
     void convergence_data();
     void convergence();
+    void unavailableModule_data();
+    void unavailableModule();
 };
 
 void ConvergenceTest::convergence_data() {
@@ -162,6 +166,33 @@ void ConvergenceTest::convergence() {
     QVERIFY(!window->isVisible());
     f.Form->ShowConvergence();
     QCOMPARE(f.Form->Convergence(), window); // one window, shown again
+}
+
+void ConvergenceTest::unavailableModule_data() {
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << "/nonexistent/convergence.so"
+                             << "is missing";
+    QTest::newRow("a plugin of another kind")
+        << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so"
+        << "does not belong";
+}
+
+// Without its module, Ctrl+D shows no message box: the action turns off and
+// its tooltip says why.
+void ConvergenceTest::unavailableModule() {
+    QFETCH(QString, module);
+    QFETCH(QString, why);
+    SetConvergenceModule(module);
+    FormFixture f;
+    f.Compute("0.001", "1");
+    QVERIFY(QTest::qWaitForWindowActive(f.Form.get()));
+    QTest::keyClick(f.Form->Edit1, Qt::Key_D, Qt::ControlModifier);
+    SetConvergenceModule(SERIES_CALC_TEST_MODULE);
+    QVERIFY(!f.Form->Convergence() && f.Messages.empty() && !QApplication::activeModalWidget());
+    for (QAction* action : f.Form->actions())
+        if (action->shortcut() == ConvergenceKey)
+            QVERIFY(!action->isEnabled() && action->toolTip().contains(module + ' ' + why));
 }
 
 FORM_TEST_MAIN(ConvergenceTest)

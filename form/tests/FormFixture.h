@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Application.h"
+#include "ConvergenceLoader.h"
 #include "Dialogs.h"
 #include "FormatSettings.h"
 #include "Translations.h"
@@ -76,6 +77,7 @@ inline void SizeLimit(rlim_t bytes) {
 #define FORM_TEST_MAIN(TestClass)                                                                  \
     int main(int argc, char** argv) {                                                              \
         TApplication application(argc, argv);                                                      \
+        SetConvergenceModule(QStringLiteral(SERIES_CALC_TEST_MODULE));                             \
         LoadTranslations(QLocale::c()); /* English, as the program speaks it: plural forms */      \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -192,9 +192,9 @@ struct Model {
                 break;
             }
         });
-        Label6 = ValueLine("Результат:", first);
-        Label9 = ValueLine("Результат:", second);
-        Label10 = ValueLine("Результат:", combined);
+        Label6 = ValueLine("Результат:", first, FormatSettings);
+        Label9 = ValueLine("Результат:", second, FormatSettings);
+        Label10 = ValueLine("Результат:", combined, FormatSettings);
         ++Count.Computed;
     }
 
@@ -248,9 +248,9 @@ struct Model {
         }
         ReadBackVisible = true;
         ++Count.ReadBack;
-        Label1 = ValueLine("Записане число точність:", SingleAt(File.Bytes, 0));
-        Label2 = ValueLine("Записане число степінь:", SingleAt(File.Bytes, 4));
-        Label3 = ValueLine("Записане число результат:", SingleAt(File.Bytes, 8));
+        Label1 = ValueLine("Записане число точність:", SingleAt(File.Bytes, 0), FormatSettings);
+        Label2 = ValueLine("Записане число степінь:", SingleAt(File.Bytes, 4), FormatSettings);
+        Label3 = ValueLine("Записане число результат:", SingleAt(File.Bytes, 8), FormatSettings);
     }
 
     std::vector<Field> Fields() const {

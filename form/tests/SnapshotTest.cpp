@@ -287,6 +287,7 @@ void SnapshotTest::snapshot() {
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
+    SetConvergenceModule(QStringLiteral(SERIES_CALC_TEST_MODULE));
     std::signal(SIGXFSZ, SIG_IGN); // a write past the size limit fails instead
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler(Heard);

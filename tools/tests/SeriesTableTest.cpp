@@ -67,10 +67,10 @@ TEST(SeriesTableText, ShowsIterationsExactValuesAndErrors) {
     // precision, and each says so under its own rows.
     const Result stops = RunTool({"0.001", "5"});
     ASSERT_EQ(stops.Status, 0) << stops.Err;
-    const std::size_t first = stops.Out.find("\nstopped after 30 terms: the 30-term limit, ");
+    const std::size_t first = stops.Out.find("\nstopped after 30 terms: the 30-term limit; ");
     const std::size_t second = stops.Out.find("5e^x = 5 (1 + sum x^n/n!), term x^n/n! before");
     const std::size_t reached =
-        stops.Out.find("\nstopped after 18 terms: its term 0.0005958255 reached the precision");
+        stops.Out.find("\nstopped after 18 terms: its term, 0.0005958255, is at or below");
     EXPECT_LT(first, second) << stops.Out;
     EXPECT_LT(second, reached) << stops.Out;
     EXPECT_NE(reached, std::string::npos) << stops.Out;
@@ -121,32 +121,33 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsRow{"NegativeTermEndsAfterOneTerm",
                      {"0.001", "-1"},
                      0,
-                     "\nstopped after 1 term: its term -2 reached the precision 0.001; a "
-                     "negative term (x < 0) ends the series at once\n"},
+                     "\nstopped after 1 term: its term, -2, is at or below the precision 0.001: "
+                     "the test takes the term's sign, so a negative term (x < 0) ends the "
+                     "series at once\n"},
         ArgumentsRow{"TermEqualToThePrecisionReachesIt",
                      {"0.5", "0.5"},
                      0,
-                     "\nstopped after 2 terms: its term 0.5 reached the precision 0.5\n"},
+                     "\nstopped after 2 terms: its term, 0.5, is at or below the precision 0.5\n"},
         ArgumentsRow{"ThirtiethTermReachingThePrecisionIsNotTheLimit",
                      {"0.005", "5"},
                      0,
-                     "\nstopped after 30 terms: its term 0.003769987 reached the precision "
-                     "0.005\n"},
+                     "\nstopped after 30 terms: its term, 0.003769987, is at or below the "
+                     "precision 0.005\n"},
         ArgumentsRow{"OverflowAtTheIterationItHappens",
                      {"0", "12"},
                      0,
-                     "the last term INF still above the precision 0\nthe value became INF at "
-                     "n = 28: the numerator x(2x)^n left the single range\n"},
+                     "the last term, INF, was still above the precision 0\nthe value became INF "
+                     "at term 28: the numerator x·(2x)ⁿ left the single range\n"},
         ArgumentsRow{"SecondNumeratorOverflow",
                      {"0.001", "100"},
                      0,
-                     "\nthe value became INF at n = 19: the numerator x*x^n left the single "
+                     "\nthe value became INF at term 19: the numerator x·xⁿ left the single "
                      "range\n"},
         ArgumentsRow{"ZeroXIsZeroOverZero",
                      {"0.001", "0"},
                      0,
-                     "a NaN term, which counts as at or below the precision\nthe value became "
-                     "NAN at n = 1: 0/0 at x = 0\n"},
+                     "its term was NaN, which counts as at or below the precision\nthe value "
+                     "became NAN at term 1: 0/0 at x = 0\n"},
         ArgumentsRow{
             "ErrorIsValueMinusExact", {"0.001", "1"}, 0, "\nexact 7.389056099, error -6.09e-05\n"},
         ArgumentsRow{"Version",

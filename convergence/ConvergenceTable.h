@@ -23,12 +23,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // "e^2x", "5e^x" or "combined", as the table and the plot name them.
-    static QString SeriesName(SeriesKind kind);
-
 private:
     QVariant Display(const SeriesValue& value, int column) const;
 
     ConvergenceRun Run;
-    SeriesSummary Summaries[2]; // of the first and the second series
 };

@@ -1,17 +1,15 @@
 #include "ConvergenceTable.h"
 
+#include "SeriesWords.h"
 #include "StopText.h"
+#include "Text.h"
+#include "ValueLine.h"
 
 #include <QTextDocument>
 
 void ConvergenceTable::SetRun(const ConvergenceRun& run) {
     beginResetModel();
     Run = run;
-    SeriesTracker tracker(run.Precision, run.X);
-    for (const SeriesValue& value : run.Values)
-        tracker(value);
-    Summaries[0] = tracker.Summary(SeriesKind::First);
-    Summaries[1] = tracker.Summary(SeriesKind::Second);
     endResetModel();
 }
 
@@ -23,35 +21,24 @@ int ConvergenceTable::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : StopColumn + 1;
 }
 
-QString ConvergenceTable::SeriesName(SeriesKind kind) {
-    switch (kind) {
-    case SeriesKind::First:
-        return tr("e^2x");
-    case SeriesKind::Second:
-        return tr("5e^x");
-    case SeriesKind::Combined:
-        break;
-    }
-    return tr("combined");
-}
-
 QVariant ConvergenceTable::Display(const SeriesValue& value, int column) const {
     const bool series = value.Kind != SeriesKind::Combined;
     switch (column) {
     case SeriesColumn:
-        return SeriesName(value.Kind);
+        return WordsFor(value.Kind).Name;
     case IterationColumn:
         return series ? QVariant(value.Iteration) : QVariant();
     case TermColumn:
-        return series ? ShownNumber(value.Term, Run.Settings) : QString();
+        return series ? ToQString(ShownValue(value.Term, Run.Settings)) : QString();
     case ValueColumn:
-        return ShownNumber(value.Value, Run.Settings);
+        return ToQString(ShownValue(value.Value, Run.Settings));
     case ErrorColumn:
-        return ShownNumber(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings);
+        return ToQString(
+            ShownValue(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings));
     case StopColumn:
         if (value.Stop == SeriesStop::GoesOn)
             return QString();
-        return StopText(Summaries[value.Kind == SeriesKind::First ? 0 : 1], Run.Settings)
+        return StopText(Run.Summaries[int(value.Kind)], Run.Settings)
             .replace('\n', QStringLiteral("; "));
     }
     return {};

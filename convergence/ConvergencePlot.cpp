@@ -3,8 +3,10 @@
 #include "ConvergenceTable.h"
 #include "FloatToStrF.h"
 #include "SeriesSummary.h"
+#include "SeriesWords.h"
 #include "StopText.h"
 #include "Text.h"
+#include "ValueLine.h"
 
 #include <QChartView>
 #include <QLineSeries>
@@ -70,20 +72,20 @@ QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenS
 ConvergencePlot::ConvergencePlot(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    Charts[0] = MakeChart(SeriesKind::First);
-    Charts[1] = MakeChart(SeriesKind::Second);
-    for (const Chart& chart : Charts)
-        layout->addWidget(chart.View);
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second}) {
+        Charts[int(kind)] = MakeChart(kind);
+        layout->addWidget(Charts[int(kind)].View);
+    }
     setAccessibleName(tr("Convergence plot"));
 }
 
 ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     auto* chart = new QChart;
-    chart->setTitle(tr("%1 series").arg(ConvergenceTable::SeriesName(kind)));
+    chart->setTitle(tr("%1 series").arg(WordsFor(kind).Name));
     chart->legend()->setAlignment(Qt::AlignRight);
     Chart c{};
     c.View = new QChartView(chart, this);
-    c.View->setObjectName(kind == SeriesKind::First ? "First" : "Second");
+    c.View->setObjectName(WordsFor(kind).Id);
     // No antialiasing on screen: it would double the cost of following a
     // Compute. The PNG export has it.
     c.View->setFocusPolicy(Qt::NoFocus);
@@ -120,7 +122,7 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
 void ConvergencePlot::SetRun(const ConvergenceRun& run) {
     QStringList sentences;
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second}) {
-        Chart& chart = Charts[kind == SeriesKind::First ? 0 : 1];
+        Chart& chart = Charts[int(kind)];
         sentences << ShowSeries(chart, kind, run);
         chart.View->setAccessibleDescription(sentences.back());
     }
@@ -128,7 +130,6 @@ void ConvergencePlot::SetRun(const ConvergenceRun& run) {
 }
 
 QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run) {
-    SeriesTracker tracker(run.Precision, run.X);
     const double exact = ExactValue(kind, run.X);
     QList<QPointF> values, errors;
     Range valueRange, errorRange;
@@ -136,7 +137,6 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     for (const SeriesValue& v : run.Values) {
         if (v.Kind != kind)
             continue;
-        tracker(v);
         if (!std::isfinite(v.Value)) {
             ++leftOut;
             continue;
@@ -149,7 +149,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
             errorRange.Add(error);
         }
     }
-    const SeriesSummary summary = tracker.Summary(kind);
+    const SeriesSummary& summary = run.Summaries[int(kind)];
     const double last = std::max(summary.Iterations, 2);
 
     chart.Value->replace(values);
@@ -159,7 +159,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         chart.Exact->append({QPointF(1, exact), QPointF(last, exact)});
         valueRange.Add(exact);
     }
-    chart.Exact->setName(tr("exact %1").arg(ShownNumber(exact, run.Settings)));
+    chart.Exact->setName(tr("exact %1").arg(ToQString(ShownValue(exact, run.Settings))));
     chart.Stop->clear();
     if (std::isfinite(summary.Value))
         chart.Stop->append(summary.Iterations, summary.Value);
@@ -170,7 +170,8 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     chart.Precision->setVisible(run.Precision > 0);
     if (run.Precision > 0) {
         chart.Precision->append({QPointF(1, run.Precision), QPointF(last, run.Precision)});
-        chart.Precision->setName(tr("precision %1").arg(ShownNumber(run.Precision, run.Settings)));
+        chart.Precision->setName(
+            tr("precision %1").arg(ToQString(ShownValue(run.Precision, run.Settings))));
         errorRange.Add(run.Precision);
     }
     SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends
@@ -188,7 +189,7 @@ QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPoint
     const auto number = [&](double value) {
         return ToQString(FloatToStrF(value, ffGeneral, 2, 2, settings));
     };
-    const QString name = ConvergenceTable::SeriesName(kind);
+    const QString name = WordsFor(kind).Name;
     QString sentence = tr("%1: %n terms", "", terms).arg(name);
     if (errors.isEmpty())
         sentence += tr(", no finite error");

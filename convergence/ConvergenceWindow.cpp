@@ -1,8 +1,10 @@
 #include "ConvergenceWindow.h"
 
+#include "ConvergenceModule.h"
 #include "ConvergencePlot.h"
 #include "ConvergenceTable.h"
 #include "SeriesCsv.h"
+#include "SeriesWords.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -112,8 +114,8 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
 void ConvergenceWindow::SizeColumns() {
     const QFontMetrics metrics = Table->fontMetrics();
     const int padding = 2 * metrics.averageCharWidth();
-    const QString widest[] = {ConvergenceTable::SeriesName(SeriesKind::Combined), "888",
-                              "-8.888888E-08", "-8.888888E-08", "-0.00008888888"};
+    const QString widest[] = {WordsFor(SeriesKind::Combined).Name, "888", "-8.888888E-08",
+                              "-8.888888E-08", "-0.00008888888"};
     for (int column = ConvergenceTable::SeriesColumn; column < ConvergenceTable::StopColumn;
          ++column) {
         const QString header =
@@ -223,6 +225,6 @@ void ConvergenceWindow::Export(const QString& title, const QString& name, const 
         QMessageBox::warning(this, title, failure);
 }
 
-extern "C" Q_DECL_EXPORT ConvergenceView* CreateConvergenceView(QWidget* owner) {
+ConvergenceView* ConvergenceModule::Create(QWidget* owner) {
     return new ConvergenceWindow(owner);
 }
