@@ -1,7 +1,6 @@
 #include "ConvergencePlot.h"
 
 #include "ConvergenceTable.h"
-#include "FloatToStrF.h"
 #include "SeriesSummary.h"
 #include "SeriesWords.h"
 #include "StopText.h"
@@ -187,7 +186,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
 QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPointF>& errors,
                                   int leftOut, const TFormatSettings& settings) {
     const auto number = [&](double value) {
-        return ToQString(FloatToStrF(value, ffGeneral, 2, 2, settings));
+        return ToQString(RoughValue(value, settings));
     };
     const QString name = WordsFor(kind).Name;
     QString sentence = tr("%1: %n terms", "", terms).arg(name);
