@@ -37,7 +37,7 @@ TForm1::TForm1() : TForm(Form1Description) {
         QObject::connect(number, &QWidget::customContextMenuRequested, this,
                          [this, number](const QPoint& at) { ShowNumberMenu(number, at); });
     }
-    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+    for (SeriesKind kind : SeriesKinds)
         ResultLabel(kind)->SetHint(WordsFor(kind).Result);
     AddWindowActions();
     DescribeForScreenReaders();
@@ -75,7 +75,7 @@ void TForm1::Button1Click(TObject*) {
         Last.Values.push_back(value);
         ResultLabel(value.Kind)->SetCaption(ValueLine("Результат:", value.Value, FormatSettings));
     });
-    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second, SeriesKind::Combined})
+    for (SeriesKind kind : SeriesKinds)
         Last.Summaries[int(kind)] = tracker.Summary(kind);
     CopyResults->setEnabled(true);
     ShowSummaries();

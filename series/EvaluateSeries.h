@@ -11,6 +11,8 @@ enum class SeriesKind {
     Second,  // 5 (1 + sum x^n/n!), the series for 5e^x
     Combined // (first - second) / x * x * x * x
 };
+inline constexpr SeriesKind SeriesKinds[] = {SeriesKind::First, SeriesKind::Second,
+                                             SeriesKind::Combined};
 
 // Whether a series goes on after an iteration, and if not, why it stopped.
 enum class SeriesStop {
