@@ -154,9 +154,9 @@ std::optional<double> Digits(mpfr_srcptr total, mpfr_srcptr limit) {
 }
 
 // The double run: the same statements with double stores, for as many terms as
-// the single run summed.
-std::vector<double> DoubleRun(float precision, float x, IterationCounts counts) {
-    TCalcState state{precision, x, 1};
+// the single run summed, so that the precision plays no part.
+std::vector<double> DoubleRun(float x, IterationCounts counts) {
+    TCalcState state{0, x, 1};
     std::vector<double> values;
     EvaluateSeriesIn<Extended, double>(
         state, [&](const BasicSeriesValue<double>& v) { values.push_back(v.Value); }, counts);
@@ -185,8 +185,7 @@ ExactNumber ExactLimit(SeriesKind kind, float x) {
     }
 }
 
-std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values, float precision,
-                                     float x) {
+std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
     IterationCounts counts;
     for (const SeriesValue& v : values) {
         if (v.Kind == SeriesKind::First)
@@ -194,7 +193,10 @@ std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values, float 
         else if (v.Kind == SeriesKind::Second)
             counts.Second = v.Iteration;
     }
-    const std::vector<double> doubles = DoubleRun(precision, x, counts);
+    if (counts.First == 0 || counts.Second == 0)
+        return {}; // not a whole run
+    const float x = values.front().X;
+    const std::vector<double> doubles = DoubleRun(x, counts);
     const std::vector<ExactPartial> first = ExactPartials(counts.First, x, 2, 1);
     const std::vector<ExactPartial> second = ExactPartials(counts.Second, x, 1, 5);
     // (P1 - P2) x^2 over N1! N2!, with P1 and P2 the series' last partial sums.

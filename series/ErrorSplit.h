@@ -31,5 +31,6 @@ struct ValueErrors {
 };
 
 // The errors of every value of one run, in the order they were handed over.
-// `values` is the whole run: both series and the combined value.
-std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values, float precision, float x);
+// `values` is the whole run, both series and the combined value; for less the
+// answer is empty.
+std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values);

@@ -32,6 +32,7 @@ template <typename Stored> struct BasicSeriesValue {
     SeriesStop Stop;  // the stop test's verdict after this iteration; GoesOn for the combined value
     Stored Numerator; // x(2x)^n or x^(n+1) as stored; 0 for the combined value
     Stored Factorial; // n! as stored; 0 for the combined value
+    float X;          // the argument of the run
 };
 
 using SeriesValue = BasicSeriesValue<float>;
@@ -108,7 +109,7 @@ void EvaluateSeriesIn(TCalcState& state, Receiver&& receiver, IterationCounts co
         LastTerm = Store(E(Numerator1) / (E(X) * E(Factorial1)));
         Stop = StopTest(Counter1, LastTerm, Precision);
         receiver(Value{SeriesKind::First, static_cast<int>(Index1), LastTerm, Series1, Stop,
-                       Numerator1, Factorial1});
+                       Numerator1, Factorial1, state.X});
     } while (GoesOn(counts.First, Index1, Stop));
 
     Stored Counter2 = One;
@@ -127,11 +128,11 @@ void EvaluateSeriesIn(TCalcState& state, Receiver&& receiver, IterationCounts co
         LastTerm = Store(E(Numerator2) / (E(X) * E(Factorial2)));
         Stop = StopTest(Counter2, LastTerm, Precision);
         receiver(Value{SeriesKind::Second, static_cast<int>(Index2), LastTerm, Series2, Stop,
-                       Numerator2, Factorial2});
+                       Numerator2, Factorial2, state.X});
     } while (GoesOn(counts.Second, Index2, Stop));
 
     const Stored FinalValue = Store((E(Series1) - E(Series2)) / E(X) * E(X) * E(X) * E(X));
-    receiver(Value{SeriesKind::Combined, 0, 0, FinalValue, SeriesStop::GoesOn, 0, 0});
+    receiver(Value{SeriesKind::Combined, 0, 0, FinalValue, SeriesStop::GoesOn, 0, 0, state.X});
 }
 
 // The evaluator the program uses: intermediates in this build's Extended.

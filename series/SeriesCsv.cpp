@@ -62,10 +62,7 @@ std::string Row(const SeriesValue& v) {
 } // namespace
 
 std::string SeriesCsv(std::span<const SeriesValue> values) {
-    std::string csv = "series,iteration,term,value,shown,bits\n";
-    for (const SeriesValue& v : values)
-        csv += Row(v) + '\n';
-    return csv;
+    return SeriesCsv(values, SplitErrors(values));
 }
 
 std::string SeriesCsv(std::span<const SeriesValue> values, std::span<const ValueErrors> errors) {

@@ -66,9 +66,9 @@ private:
 
     float Precision;
     float X;
-    SeriesValue Last[3] = {{SeriesKind::First, 0, 0, 0, SeriesStop::GoesOn, 0, 0},
-                           {SeriesKind::Second, 0, 0, 0, SeriesStop::GoesOn, 0, 0},
-                           {SeriesKind::Combined, 0, 0, 0, SeriesStop::GoesOn, 0, 0}};
+    SeriesValue Last[3] = {{SeriesKind::First, 0, 0, 0, SeriesStop::GoesOn, 0, 0, 0},
+                           {SeriesKind::Second, 0, 0, 0, SeriesStop::GoesOn, 0, 0, 0},
+                           {SeriesKind::Combined, 0, 0, 0, SeriesStop::GoesOn, 0, 0, 0}};
     NonFinite FirstNonFinite[2];
     int LastChange[2] = {0, 0}; // the iteration whose value differed from the one before
 };

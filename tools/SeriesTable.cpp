@@ -227,7 +227,7 @@ void PrintTable(const Options& options, const std::vector<SeriesValue>& values, 
     SeriesTracker tracker(options.Precision, options.X);
     for (const SeriesValue& v : values)
         tracker(v);
-    const std::vector<ValueErrors> errors = SplitErrors(values, options.Precision, options.X);
+    const std::vector<ValueErrors> errors = SplitErrors(values);
     out << "precision " << Shown(options.Precision) << ", x " << Shown(options.X) << "\n\n";
     PrintSeries(values, errors, tracker, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", out);
     PrintSeries(values, errors, tracker, SeriesKind::Second,
@@ -259,7 +259,7 @@ int RunSeriesTable(std::span<const std::string_view> args, std::ostream& out, st
     }
     const std::vector<SeriesValue> values = Evaluate(options);
     if (options.Csv)
-        out << SeriesCsv(values, SplitErrors(values, options.Precision, options.X));
+        out << SeriesCsv(values);
     else
         PrintTable(options, values, out);
     return 0;
