@@ -59,9 +59,9 @@ Big ExactSum(mpfr_srcptr a, mpfr_srcptr b, bool subtract = false) {
 }
 
 Big ExactProduct(mpfr_srcptr a, unsigned long b) {
-    Big factor(64);
-    mpfr_set_ui(factor, b, MPFR_RNDN);
-    return ExactProduct(a, factor);
+    Big result(mpfr_min_prec(a) + 64);
+    mpfr_mul_ui(result, a, b, MPFR_RNDN);
+    return result;
 }
 
 // The sum of the first n terms of a series is Numerator / Factorial, n!, both
@@ -149,8 +149,15 @@ std::optional<double> Digits(mpfr_srcptr total, mpfr_srcptr limit) {
         return std::nullopt;
     Big ratio = Quotient(total, limit, 64);
     mpfr_abs(ratio, ratio, MPFR_RNDN);
+    // The C library's logarithm is within an ulp on every processor, so its two
+    // decimals are the same everywhere unless it falls next to a half; there,
+    // and outside double's range, MPFR's correctly rounded one decides.
+    const double digits = -std::log10(mpfr_get_d(ratio, MPFR_RNDN));
+    const double hundredths = digits * 100 - std::floor(digits * 100);
+    if (std::isfinite(digits) && std::abs(hundredths - 0.5) > 1e-6)
+        return digits + 0.0; // all digits right is 0, not -0
     mpfr_log10(ratio, ratio, MPFR_RNDN);
-    return 0.0 - mpfr_get_d(ratio, MPFR_RNDN); // all digits right is 0, not -0
+    return 0.0 - mpfr_get_d(ratio, MPFR_RNDN);
 }
 
 // The double run: the same statements with double stores, for as many terms as
@@ -163,26 +170,38 @@ std::vector<double> DoubleRun(float x, IterationCounts counts) {
     return values;
 }
 
+// ExactLimit to at least `keep` right bits: a series' limit in one pass, the
+// combined value's with as many more as its subtraction cancels.
+Big LimitTo(SeriesKind kind, float x, mpfr_prec_t keep) {
+    for (mpfr_prec_t bits = keep + 16;;) {
+        Big first(bits), second(bits);
+        if (kind != SeriesKind::Second)
+            mpfr_exp(first, ExactProduct(FromFloat(x), 2), MPFR_RNDN);
+        if (kind != SeriesKind::First) {
+            mpfr_exp(second, FromFloat(x), MPFR_RNDN);
+            mpfr_mul_ui(second, second, 5, MPFR_RNDN);
+        }
+        if (kind != SeriesKind::Combined)
+            return kind == SeriesKind::First ? std::move(first) : std::move(second);
+        Big difference(bits);
+        mpfr_sub(difference, first, second, MPFR_RNDN);
+        const mpfr_prec_t needed = Needed(first, second, difference, keep, bits, false);
+        if (needed <= bits)
+            return TimesXSquared(difference, x, bits);
+        bits = needed + 32;
+    }
+}
+
 } // namespace
 
 ExactNumber ExactLimit(SeriesKind kind, float x) {
     ExactNumber limit;
-    for (mpfr_prec_t bits = 2 * ExactNumber::Bits;;) {
-        Big first, second;
-        SeriesLimits(x, bits, first, second);
-        if (kind != SeriesKind::Combined) {
-            Round(limit, kind == SeriesKind::First ? first : second);
-            return limit;
-        }
-        const Big difference = Difference(first, second, bits);
-        const mpfr_prec_t needed =
-            Needed(first, second, difference, ExactNumber::Bits + 8, bits, false);
-        if (needed <= bits) {
-            Round(limit, TimesXSquared(difference, x, bits));
-            return limit;
-        }
-        bits = needed + 32;
-    }
+    Round(limit, LimitTo(kind, x, ExactNumber::Bits + 8));
+    return limit;
+}
+
+double ExactDouble(SeriesKind kind, float x) {
+    return mpfr_get_d(LimitTo(kind, x, 64), MPFR_RNDN);
 }
 
 std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
@@ -242,44 +261,42 @@ std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
         mpfr_prec_t needed = lost + keep;
         // The last truncation of each series and the bits it lost, for the
         // combined value's: (T1 - T2) x^2.
-        Big lastTruncation[2];
+        Big lastTruncation[2] = {Big(bits), Big(bits)};
         mpfr_prec_t lastLost[2] = {0, 0};
+        Big sum(bits), truncation(bits), difference(bits);
         for (std::size_t i = 0; i < values.size(); ++i) {
             const SeriesValue& v = values[i];
-            const ExactPartial& partial = PartialOf(v);
             ValueErrors& e = errors[i];
             const bool isCombined = v.Kind == SeriesKind::Combined;
             const Big& limit = isCombined ? limitC : v.Kind == SeriesKind::First ? limit1 : limit2;
             const mpfr_prec_t limitLost = isCombined ? lost : 0;
             Round(e.Limit, limit);
             if (isCombined) {
-                const Big truncations = Difference(lastTruncation[0], lastTruncation[1], bits);
-                needed = std::max(needed, Needed(lastTruncation[0], lastTruncation[1], truncations,
+                mpfr_sub(truncation, lastTruncation[0], lastTruncation[1], MPFR_RNDN);
+                needed = std::max(needed, Needed(lastTruncation[0], lastTruncation[1], truncation,
                                                  keep + std::max(lastLost[0], lastLost[1]), bits,
                                                  zeroIsExact));
-                Round(e.Truncation, TimesXSquared(truncations, x, bits));
+                Round(e.Truncation, TimesXSquared(truncation, x, bits));
             } else {
-                const Big sum = Quotient(partial.Numerator, partial.Factorial, bits);
-                Big truncation = Difference(sum, limit, bits);
+                const ExactPartial& partial = PartialOf(v);
+                mpfr_div(sum, partial.Numerator, partial.Factorial, MPFR_RNDN);
+                mpfr_sub(truncation, sum, limit, MPFR_RNDN);
                 needed = std::max(needed, Needed(sum, limit, truncation, keep, bits, zeroIsExact));
                 Round(e.Truncation, truncation);
                 const int series = v.Kind == SeriesKind::First ? 0 : 1;
                 lastLost[series] = Needed(sum, limit, truncation, 0, bits, true);
-                lastTruncation[series] = std::move(truncation);
+                mpfr_set(lastTruncation[series], truncation, MPFR_RNDN);
             }
-            const Big doubleError = [&] {
-                Big d(64);
-                mpfr_set_d(d, e.Double, MPFR_RNDN);
-                return Difference(d, limit, bits);
-            }();
+            mpfr_d_sub(difference, e.Double, limit, MPFR_RNDN);
             needed = std::max(
-                needed, Needed(limit, limit, doubleError, keep + limitLost, bits, zeroIsExact));
-            Round(e.DoubleError, doubleError);
+                needed, Needed(limit, limit, difference, keep + limitLost, bits, zeroIsExact));
+            Round(e.DoubleError, difference);
             if (!std::isfinite(v.Value))
                 continue;
-            const Big total = Difference(FromFloat(v.Value), limit, bits);
-            needed = std::max(needed, Needed(limit, limit, total, 64 + limitLost, bits, false));
-            e.Digits = Digits(total, limit);
+            mpfr_d_sub(difference, v.Value, limit, MPFR_RNDN);
+            needed =
+                std::max(needed, Needed(limit, limit, difference, 64 + limitLost, bits, false));
+            e.Digits = Digits(difference, limit);
         }
         if (needed <= bits)
             return errors;

@@ -11,6 +11,9 @@
 // 5e^x, or (e^(2x) - 5e^x) x^2; 1, 5 and 0 at x = 0.
 ExactNumber ExactLimit(SeriesKind kind, float x);
 
+// The same to 64 bits, rounded to double: cheaper, where a double will do.
+double ExactDouble(SeriesKind kind, float x);
+
 // Where the error of one handed-over value comes from. Exact values are those
 // of the same truncated series at the float x, without rounding; each is
 // rounded once into an ExactNumber, so every digit of its 17 is right.

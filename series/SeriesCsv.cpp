@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -29,25 +30,13 @@ std::string Bits(float value) {
     return text;
 }
 
-// 17 significant digits, correctly rounded from all of the number's bits.
-std::string Digits17(const ExactNumber& value) {
-    if (mpfr_nan_p(value.Get()))
-        return "nan";
-    if (mpfr_inf_p(value.Get()))
-        return mpfr_signbit(value.Get()) ? "-inf" : "inf";
-    if (mpfr_zero_p(value.Get())) // an exact value's zero has no sign
-        return "0.0000000000000000e+00";
-    char text[48];
-    mpfr_snprintf(text, sizeof text, "%.16Re", value.Get());
-    return text;
-}
-
 std::string TwoDecimals(const std::optional<double>& value) {
     if (!value)
         return {};
-    char text[48];
-    std::snprintf(text, sizeof text, "%.2f", *value);
-    return text;
+    char text[400];
+    const auto result =
+        std::to_chars(text, text + sizeof text, *value, std::chars_format::fixed, 2);
+    return std::string(text, result.ptr);
 }
 
 std::string Row(const SeriesValue& v) {
@@ -61,6 +50,26 @@ std::string Row(const SeriesValue& v) {
 
 } // namespace
 
+std::string ScientificText(const ExactNumber& value, int digits) {
+    mpfr_srcptr v = value.Get();
+    if (mpfr_nan_p(v))
+        return "nan";
+    if (mpfr_inf_p(v))
+        return mpfr_signbit(v) ? "-inf" : "inf";
+    std::string text = mpfr_signbit(v) && !mpfr_zero_p(v) ? "-" : "";
+    long exponent = 1; // of the first digit, plus one
+    std::string significand(digits, '0');
+    if (!mpfr_zero_p(v)) { // an exact value's zero has no sign
+        char* got = mpfr_get_str(nullptr, &exponent, 10, digits, v, MPFR_RNDN);
+        significand = got + (got[0] == '-');
+        mpfr_free_str(got);
+    }
+    char power[24];
+    std::snprintf(power, sizeof power, "e%c%02ld", exponent - 1 < 0 ? '-' : '+',
+                  std::labs(exponent - 1));
+    return text + significand[0] + (digits > 1 ? "." + significand.substr(1) : "") + power;
+}
+
 std::string SeriesCsv(std::span<const SeriesValue> values) {
     return SeriesCsv(values, SplitErrors(values));
 }
@@ -72,9 +81,10 @@ std::string SeriesCsv(std::span<const SeriesValue> values, std::span<const Value
     for (std::size_t i = 0; i < values.size() && i < errors.size(); ++i) {
         const SeriesValue& v = values[i];
         const ValueErrors& e = errors[i];
-        csv += Row(v) + ',' + Digits17(e.Partial) + ',' + Digits17(e.Limit) + ',' +
-               Digits17(e.Truncation) + ',' + (e.Rounding ? Digits17(*e.Rounding) : "") + ',' +
-               TwoDecimals(e.Ulps) + ',' + TwoDecimals(e.Digits) + ',' + Exact(e.Double) + ',';
+        csv += Row(v) + ',' + ScientificText(e.Partial, 17) + ',' + ScientificText(e.Limit, 17) +
+               ',' + ScientificText(e.Truncation, 17) + ',' +
+               (e.Rounding ? ScientificText(*e.Rounding, 17) : "") + ',' + TwoDecimals(e.Ulps) +
+               ',' + TwoDecimals(e.Digits) + ',' + Exact(e.Double) + ',';
         if (v.Kind == SeriesKind::Combined)
             csv += Exact(ConditionNumber(last[0], last[1]));
         else

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 double ExactValue(SeriesKind kind, float x) {
-    return ExactLimit(kind, x).ToDouble();
+    return ExactDouble(kind, x);
 }
 
 double ConditionNumber(float first, float second) {

@@ -188,9 +188,7 @@ std::vector<SeriesValue> Evaluate(const Options& options) {
 
 // Three significant digits, enough to compare two errors.
 std::string Short(const ExactNumber& value) {
-    char text[48];
-    mpfr_snprintf(text, sizeof text, "%.2Re", value.Get());
-    return text;
+    return ScientificText(value, 3);
 }
 
 void PrintSeries(const std::vector<SeriesValue>& values, const std::vector<ValueErrors>& errors,
