@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"0", "12"},
                      0,
                      "the last term INF still above the precision 0\nthe value became INF at "
-                     "n = 28: the numerator x(2x)^n left the single range\n"},
+                     "n = 28: the numerator x(2x)^n left the single range\nexact "},
         ArgumentsRow{"SecondNumeratorOverflow",
                      {"0.001", "100"},
                      0,
