@@ -1,6 +1,7 @@
 // Speed of the numeric core. The evaluator is compared with a plain loop that
 // does the same single/extended arithmetic with no receiver; on the x87 path
 // the two should stay within about 1.3x of each other.
+#include "ErrorSplit.h"
 #include "EvaluateSeries.h"
 #include "Extended.h"
 #include "FloatToStrF.h"
@@ -10,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -74,6 +76,19 @@ void BM_PlainLoopBaseline(benchmark::State& bench) {
         bench.SkipWithError("the baseline computes something else");
 }
 BENCHMARK(BM_PlainLoopBaseline);
+
+// The exact sums behind the error split of a 61-value run, limits, tails and the
+// double run included, to compare with the evaluator case above: x = 3, and
+// x = 1, whose 24-bit x makes wider exact sums and whose tails fall to 10^-25.
+void BM_ErrorSplitLongestCase(benchmark::State& bench, float x) {
+    TCalcState state{0, x, 1};
+    std::vector<SeriesValue> values;
+    EvaluateSeries(state, [&](const SeriesValue& v) { values.push_back(v); });
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(SplitErrors(values));
+}
+BENCHMARK_CAPTURE(BM_ErrorSplitLongestCase, x3, 3.0f)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ErrorSplitLongestCase, x1, 1.0f)->Unit(benchmark::kMicrosecond);
 
 void BM_FloatToStrF(benchmark::State& bench) {
     const TFormatSettings settings{','};

@@ -10,3 +10,9 @@ SoftExtended::operator float() const noexcept {
     // mpfr_get_flt rounds once, also into the subnormal range.
     return mpfr_get_flt(Value, MPFR_RNDN);
 }
+
+SoftExtended::operator double() const noexcept {
+    if (mpfr_nan_p(Value))
+        return std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
+    return mpfr_get_d(Value, MPFR_RNDN);
+}

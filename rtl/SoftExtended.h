@@ -54,8 +54,9 @@ public:
         return *this;
     }
 
-    // One rounding to single, as the x87 stores a value.
+    // One rounding to single or double, as the x87 stores a value.
     explicit operator float() const noexcept;
+    explicit operator double() const noexcept;
     explicit operator long double() const noexcept { return mpfr_get_ld(Value, MPFR_RNDN); }
 
     mpfr_srcptr Get() const noexcept { return Value; }

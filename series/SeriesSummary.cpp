@@ -1,19 +1,37 @@
 #include "SeriesSummary.h"
 
+#include "ErrorSplit.h"
+
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 double ExactValue(SeriesKind kind, float x) {
-    const double first = std::exp(2.0 * x);
-    const double second = 5.0 * std::exp(double{x});
-    switch (kind) {
-    case SeriesKind::First:
-        return first;
-    case SeriesKind::Second:
-        return second;
-    case SeriesKind::Combined:
-        return (first - second) * x * x;
+    return ExactDouble(kind, x);
+}
+
+double ConditionNumber(float first, float second) {
+    // Sums of two singles are exact in 320 bits; one rounding, in the division.
+    mpfr_t sum, difference;
+    mpfr_inits2(320, sum, difference, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_flt(sum, std::abs(first), MPFR_RNDN);
+    mpfr_set_flt(difference, std::abs(second), MPFR_RNDN);
+    mpfr_add(sum, sum, difference, MPFR_RNDN);
+    mpfr_set_flt(difference, first, MPFR_RNDN);
+    mpfr_sub_d(difference, difference, second, MPFR_RNDN);
+    mpfr_abs(difference, difference, MPFR_RNDN);
+    double condition = 0;
+    if (first == second)
+        condition = INFINITY;
+    else {
+        mpfr_t quotient;
+        mpfr_init2(quotient, 53);
+        mpfr_div(quotient, sum, difference, MPFR_RNDN);
+        condition = mpfr_get_d(quotient, MPFR_RNDN);
+        mpfr_clear(quotient);
     }
-    return 0;
+    mpfr_clears(sum, difference, static_cast<mpfr_ptr>(nullptr));
+    return condition;
 }
 
 // Read from the stored numerator and factorial: the sum goes INF or NaN only
@@ -29,7 +47,12 @@ NonFiniteCause SeriesTracker::CauseOf(const SeriesValue& value) const {
 }
 
 void SeriesTracker::operator()(const SeriesValue& value) {
-    Last[static_cast<int>(value.Kind)] = value;
+    SeriesValue& last = Last[static_cast<int>(value.Kind)];
+    if (value.Kind != SeriesKind::Combined &&
+        (value.Iteration == 1 ||
+         std::bit_cast<std::uint32_t>(value.Value) != std::bit_cast<std::uint32_t>(last.Value)))
+        LastChange[static_cast<int>(value.Kind)] = value.Iteration;
+    last = value;
     if (value.Kind == SeriesKind::Combined || std::isfinite(value.Value))
         return;
     NonFinite& first = FirstNonFinite[static_cast<int>(value.Kind)];
@@ -53,6 +76,12 @@ SeriesSummary SeriesTracker::Summary(SeriesKind kind) const {
         summary.NonFiniteIteration = first.Iteration;
         summary.NonFiniteValue = first.Value;
         summary.Cause = first.Cause;
+        const int settled = LastChange[static_cast<int>(kind)];
+        if (settled < last.Iteration && std::isfinite(last.Value))
+            summary.Settled = settled;
+    } else {
+        summary.Condition = ConditionNumber(Last[0].Value, Last[1].Value);
+        summary.DigitsLost = std::log10(summary.Condition);
     }
     return summary;
 }

@@ -2,9 +2,14 @@
 
 #include "EvaluateSeries.h"
 
-// What the series and the combined value approach, computed in double:
-// e^(2x), 5e^x, and (e^(2x) - 5e^x) x^2.
+// What the series and the combined value approach, ExactLimit rounded to
+// double: e^(2x), 5e^x, and (e^(2x) - 5e^x) x^2.
 double ExactValue(SeriesKind kind, float x);
+
+// How much the subtraction of the two series' singles magnifies their errors:
+// (|first| + |second|) / |first - second|, correctly rounded; infinite where
+// they are equal.
+double ConditionNumber(float first, float second);
 
 // Why a series' value first became INF or NaN.
 enum class NonFiniteCause {
@@ -31,6 +36,13 @@ struct SeriesSummary {
     int NonFiniteIteration = 0;
     float NonFiniteValue = 0;
     NonFiniteCause Cause = NonFiniteCause::None;
+    // A series only: the iteration after which its finite value never changed
+    // again, where that is before its last; 0 otherwise.
+    int Settled = 0;
+    // The combined value only: ConditionNumber of the two series' values, and
+    // the decimal digits it costs, log10 of it.
+    double Condition = 0;
+    double DigitsLost = 0;
 };
 
 // Follows one run of the evaluator: hand it every value the evaluator hands
@@ -54,8 +66,9 @@ private:
 
     float Precision;
     float X;
-    SeriesValue Last[3] = {{SeriesKind::First, 0, 0, 0, SeriesStop::GoesOn, 0, 0},
-                           {SeriesKind::Second, 0, 0, 0, SeriesStop::GoesOn, 0, 0},
-                           {SeriesKind::Combined, 0, 0, 0, SeriesStop::GoesOn, 0, 0}};
+    SeriesValue Last[3] = {{SeriesKind::First, 0, 0, 0, SeriesStop::GoesOn, 0, 0, 0},
+                           {SeriesKind::Second, 0, 0, 0, SeriesStop::GoesOn, 0, 0, 0},
+                           {SeriesKind::Combined, 0, 0, 0, SeriesStop::GoesOn, 0, 0, 0}};
     NonFinite FirstNonFinite[2];
+    int LastChange[2] = {0, 0}; // the iteration whose value differed from the one before
 };

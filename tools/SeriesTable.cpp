@@ -1,5 +1,6 @@
 #include "SeriesTable.h"
 
+#include "ErrorSplit.h"
 #include "EvaluateSeries.h"
 #include "Exception.h"
 #include "SeriesCsv.h"
@@ -10,6 +11,7 @@
 #include "Version.h"
 
 #include <cmath>
+#include <cstdio>
 #include <iomanip>
 #include <locale>
 #include <sstream>
@@ -43,13 +45,18 @@ Table:
              the second series, the term before the factor 5: x^n/n!
   value      the running value of the series after n terms, as the window
              shows it
+  truncation the error of cutting the series off after n terms, as in the CSV
+  rounding   the error of summing them in single precision, as in the CSV
 
 After each series the table says why it stopped (its term reached the
 precision, the {limit}-term limit, or a NaN term) with the last term and the
 precision; where the value became INF or NaN, the iteration and the cause (the
 numerator or the factorial left the single range, or 0/0 at x = 0); then the
-exact value (e^(2x) or 5e^x, in double precision) and the error
-(value - exact). Its last line is the combined value (first - second) x^2.
+iteration after which the value no longer changes, where that comes before the
+last; then the exact value (e^(2x) or 5e^x, rounded to double precision) and
+the error (value - exact). Its last line is the combined value (first -
+second) x^2, with its exact value, the condition number of the subtraction and
+the digits it loses.
 
 CSV columns:
   series     1 or 2, or final for the combined value
@@ -59,6 +66,34 @@ CSV columns:
   value      the running value, written the same way
   shown      the value as the window shows it, 7 significant digits
   bits       the value's single-precision bits as 8 hex digits
+  partial    the exact sum of the first n terms at the single-precision X,
+             without rounding; on the final row (P1 - P2) x^2 from the two
+             series' exact sums
+  limit      what the series approaches, e^(2x) or 5e^x at the same X; on the
+             final row (e^(2x) - 5e^x) x^2
+  truncation partial - limit: the error of cutting the series off, computed as
+             minus the exact sum of the terms after n, so that it keeps its
+             digits however small it is
+  rounding   value - partial, from the value's own bits: the error of summing
+             in single precision
+  ulps       rounding in units of the last place of the value,
+             2^(floor(log2 |value|) - 23), or 2^-149 below the normal range
+  digits     correct significant digits of the value, -log10(|value - limit| /
+             |limit|); negative where the value is off by more than the limit
+  double     the same statements summed with every stored number a double
+             instead of a single (the intermediate results unchanged), after as
+             many terms as the single run; the shortest text that reads back to
+             the same double. It shows how much of the rounding is single
+             precision's; it is not the program's result
+  condition  on the final row only: (|S1| + |S2|) / |S1 - S2| of the two
+             series' values, how much the subtraction magnifies their errors;
+             inf where they are equal, so that no digit is left
+
+partial, limit, truncation and rounding are correctly rounded to 17 significant
+digits, written as %.16e writes them; truncation + rounding = value - limit.
+ulps and digits have two decimals. rounding, ulps and digits are empty where
+the value is INF or NaN, ulps where it is 0, digits where the limit is 0. inf
+and nan are written as in the value column.
 
 The exit status is 0, or 2 for a bad argument.
 )";
@@ -121,22 +156,32 @@ std::vector<SeriesValue> Evaluate(const Options& options) {
     return values;
 }
 
-void PrintSeries(const std::vector<SeriesValue>& values, const SeriesTracker& tracker,
-                 SeriesKind kind, std::string_view title, std::ostream& out) {
+// Three significant digits, enough to compare two errors.
+std::string Short(const ExactNumber& value) {
+    return ScientificText(value, 3);
+}
+
+void PrintSeries(const std::vector<SeriesValue>& values, const std::vector<ValueErrors>& errors,
+                 const SeriesTracker& tracker, SeriesKind kind, std::string_view title,
+                 std::ostream& out) {
     out << title << '\n'
-        << std::setw(5) << "n" << std::setw(16) << "term" << std::setw(16) << "value" << '\n';
-    for (const SeriesValue& v : values) {
+        << std::setw(5) << "n" << std::setw(16) << "term" << std::setw(16) << "value"
+        << std::setw(12) << "truncation" << std::setw(12) << "rounding" << '\n';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SeriesValue& v = values[i];
         if (v.Kind != kind)
             continue;
         out << std::setw(5) << v.Iteration << std::setw(16) << Shown(v.Term) << std::setw(16)
-            << Shown(v.Value) << '\n';
+            << Shown(v.Value) << std::setw(12) << Short(errors[i].Truncation) << std::setw(12)
+            << (errors[i].Rounding ? Short(*errors[i].Rounding) : "") << '\n';
     }
     const SeriesSummary summary = tracker.Summary(kind);
     out << "stopped after " << summary.Iterations
         << (summary.Iterations == 1 ? " term: " : " terms: ") << English(StopReason(summary), Shown)
         << '\n';
-    if (const Sentence became = NonFiniteReason(summary); became.Text)
-        out << English(became, Shown) << '\n';
+    for (const Sentence& more : {NonFiniteReason(summary), SettledReason(summary)})
+        if (more.Text)
+            out << English(more, Shown) << '\n';
     // A NaN's sign differs between processors (0/0 is -nan on x86): printed
     // unsigned. The C library's locale, which a Qt program sets, has no say.
     const double error =
@@ -152,11 +197,20 @@ void PrintTable(const Options& options, const std::vector<SeriesValue>& values, 
     SeriesTracker tracker(options.Precision, options.X);
     for (const SeriesValue& v : values)
         tracker(v);
+    const std::vector<ValueErrors> errors = SplitErrors(values);
     out << "precision " << Shown(options.Precision) << ", x " << Shown(options.X) << "\n\n";
-    PrintSeries(values, tracker, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", out);
-    PrintSeries(values, tracker, SeriesKind::Second,
+    PrintSeries(values, errors, tracker, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", out);
+    PrintSeries(values, errors, tracker, SeriesKind::Second,
                 "5e^x = 5 (1 + sum x^n/n!), term x^n/n! before the factor 5", out);
-    out << "combined (first - second) x^2: " << Shown(values.back().Value) << '\n';
+    const SeriesSummary combined = tracker.Summary(SeriesKind::Combined);
+    char line[160];
+    if (std::isinf(combined.Condition))
+        std::snprintf(line, sizeof line, ", exact %.10g, condition inf: all digits lost\n",
+                      combined.Exact);
+    else
+        std::snprintf(line, sizeof line, ", exact %.10g, condition %.3g (%.1f digits lost)\n",
+                      combined.Exact, combined.Condition, combined.DigitsLost);
+    out << "combined (first - second) x^2: " << Shown(values.back().Value) << line;
 }
 
 } // namespace

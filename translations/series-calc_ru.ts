@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+79"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+78"/>
         <source>Convergence plot</source>
         <translation>График сходимости</translation>
     </message>
@@ -438,6 +438,11 @@
         <location line="+17"/>
         <source>the value became %1 at term %2: %3</source>
         <translation>на %2-м члене значение стало равным %1: %3</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>after term %1 the sum no longer changes: every later term is below half an ulp of it</source>
+        <translation>после %1-го члена сумма больше не меняется: каждый следующий член меньше половины ulp суммы</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,14 @@ Sentence NonFiniteReason(const SeriesSummary& s) {
              {Argument::Words, 0, CauseText(s)}}};
 }
 
+Sentence SettledReason(const SeriesSummary& s) {
+    if (s.Settled == 0)
+        return {};
+    return {QT_TRANSLATE_NOOP("StopText", "after term %1 the sum no longer changes: every later "
+                                          "term is below half an ulp of it"),
+            {{Argument::Count, double(s.Settled), nullptr}}};
+}
+
 std::string English(const Sentence& sentence, std::string (*number)(double)) {
     std::string text = sentence.Text ? sentence.Text : "";
     for (std::size_t i = 0; i < sentence.Arguments.size(); ++i) {

@@ -26,5 +26,9 @@ Sentence StopReason(const SeriesSummary& summary);
 // Where the value first became INF or NaN, and why; nothing if it stayed finite.
 Sentence NonFiniteReason(const SeriesSummary& summary);
 
+// The iteration after which the value never changes again, where that comes
+// before the series stopped; nothing otherwise.
+Sentence SettledReason(const SeriesSummary& summary);
+
 // The sentence in English, numbers written by `number`.
 std::string English(const Sentence& sentence, std::string (*number)(double));

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,11 +39,10 @@ TEST(SeriesTableCsv, ListsEveryHandedOverValueThenTheCombinedOne) {
     ASSERT_EQ(r.Status, 0) << r.Err;
     const std::vector<std::string> lines = Lines(r.Out);
     ASSERT_EQ(lines.size(), 1u + 10 + 7 + 1);
-    EXPECT_EQ(lines[0], "series,iteration,term,value,shown,bits");
-    EXPECT_EQ(lines[1], "1,1,2,3,3,40400000");
-    EXPECT_EQ(lines[10].substr(0, 5), "1,10,");
-    EXPECT_EQ(lines[10].substr(lines[10].size() - 18), ",7.388995,40EC72A6");
-    EXPECT_EQ(lines[11], "2,1,1,10,10,41200000");
+    EXPECT_EQ(lines[0].substr(0, 39), "series,iteration,term,value,shown,bits,");
+    EXPECT_EQ(lines[1].substr(0, 19), "1,1,2,3,3,40400000,");
+    EXPECT_NE(lines[10].find("1,10,0.00028218696,7.388995,7.388995,40EC72A6,"), std::string::npos);
+    EXPECT_EQ(lines[11].substr(0, 21), "2,1,1,10,10,41200000,");
     EXPECT_NE(lines[17].find(",13.59127,"), std::string::npos) << lines[17];
     EXPECT_EQ(lines[18].substr(0, 9), "final,,,-");
     EXPECT_NE(lines[18].find(",-6.202274,"), std::string::npos) << lines[18];
@@ -48,12 +52,104 @@ TEST(SeriesTableCsv, ShowsNaNAndInfinityAsPlainWords) {
     const Result zero = RunTool({"--csv", "0", "-0"});
     ASSERT_EQ(zero.Status, 0) << zero.Err;
     // The x87's default NaN, negative and quiet, on every processor.
-    EXPECT_EQ(Lines(zero.Out).at(1), "1,1,nan,nan,NAN,FFC00000");
+    EXPECT_EQ(Lines(zero.Out).at(1).substr(0, 25), "1,1,nan,nan,NAN,FFC00000,");
 
     const Result overflow = RunTool({"--csv", "0.001", "100"});
     ASSERT_EQ(overflow.Status, 0) << overflow.Err;
-    EXPECT_EQ(Lines(overflow.Out).at(16), "1,16,inf,inf,INF,7F800000");
+    EXPECT_EQ(Lines(overflow.Out).at(16).substr(0, 26), "1,16,inf,inf,INF,7F800000,");
 }
+
+// Long double reaches 10^-4900 on every processor here: a tail of 10^-645 is no 0.
+long double Number(const std::string& text) {
+    return std::strtold(text.c_str(), nullptr);
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells(1);
+    for (char c : line)
+        c == ',' ? void(cells.emplace_back()) : cells.back().push_back(c);
+    return cells;
+}
+
+// Whether a cell rounds to `expected` at the digits written there: "" wants an
+// empty cell, "*" any, a word or a full cell the same text.
+bool RoundsTo(const std::string& cell, const std::string& expected) {
+    if (expected == "*" || cell == expected)
+        return true;
+    if (cell.empty() || expected.empty() || !std::isdigit(expected.back()))
+        return false;
+    const std::size_t point = expected.find('.'), e = std::min(expected.find('e'), expected.size());
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(e - point - 1);
+    const int exponent = e < expected.size() ? std::stoi(expected.substr(e + 1)) : 0;
+    return std::abs(Number(cell) - Number(expected)) <= 0.5L * std::pow(10.0L, exponent - decimals);
+}
+
+struct SplitRow {
+    const char* Name;
+    const char* Precision;
+    const char* X;
+    int Line; // of the CSV, or 0 for the combined value's
+    // partial, limit, truncation, rounding, ulps, digits, double, condition
+    std::array<const char*, 8> Cells;
+};
+
+class SeriesTableSplit : public testing::TestWithParam<SplitRow> {};
+
+TEST_P(SeriesTableSplit, GivesTheWorkedNumbersAndAddsUpToTheErrorOnEveryRow) {
+    const SplitRow& row = GetParam();
+    const Result r = RunTool({"--csv", row.Precision, row.X});
+    const std::vector<std::string> lines = Lines(r.Out);
+    const std::vector<std::string> names = Cells(lines.at(0));
+    const std::vector<std::string> cells =
+        Cells(lines.at(row.Line > 0 ? row.Line : lines.size() - 1));
+    ASSERT_EQ(cells.size(), 14u) << lines[0];
+    for (std::size_t i = 0; i < row.Cells.size(); ++i)
+        EXPECT_TRUE(RoundsTo(cells[6 + i], row.Cells[i]))
+            << names[6 + i] << ": " << cells[6 + i] << ", not " << row.Cells[i];
+    // truncation + rounding = value - limit, to a unit in the 7th digit (and
+    // in the 17th of the limit as written).
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string> c = Cells(lines[i]);
+        if (c.at(9).empty())
+            continue;
+        const double limit = static_cast<double>(Number(c[7]));
+        const double total = std::strtof(c[3].c_str(), nullptr) - limit;
+        EXPECT_NEAR(static_cast<double>(Number(c[8]) + Number(c[9])), total,
+                    std::pow(10.0, std::floor(std::log10(std::abs(total))) - 6) +
+                        1e-16 * std::abs(limit))
+            << lines[i];
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Table, SeriesTableSplit,
+    testing::Values(
+        SplitRow{"TenthTermAtThousandth", "0.001", "1", 10, {"7.388994708994709", "7.38905609893065",
+                 "-6.14e-5", "4.62e-7", "0.97", "5.08", "7.38899470899471", ""}},
+        SplitRow{"SecondSeriesDoubleAfterTheSameTerms", "0.001", "1", 17,
+                 {"13.59126984126984", "*", "*", "*", "*", "*", "13.5912698412698", ""}},
+        SplitRow{"ThirtiethTermAtZero", "0", "1", 30, {"7.38905609893065", "7.38905609893065",
+                 "-2.8e-25", "5.84e-7", "1.22", "7.10", "*", ""}},
+        SplitRow{"ThreeAtZero", "0", "3", 30, {"403.4287934925369", "403.4287934927351", "-1.98e-10",
+                 "-5.20e-5", "-1.71", "*", "*", ""}},
+        SplitRow{"CombinedAtOne", "0", "1", 0, {"*", "-6.2023530", "*", "*", "*", "*", "*", "3.4"}},
+        SplitRow{"CancellationNearLn5", "0", "1.6094", 0, {"-2.4526519694362115e-3",
+                 "-0.0024526520", "-1.917e-18", "*", "*", "*", "*", "52849"}},
+        SplitRow{"BothSeriesGiveTheSameSingle", "0", "1.609438", 0,
+                 {"*", "1.9473e-6", "*", "-1.9473e-6", "", "0.00", "*", "inf"}},
+        SplitRow{"ZeroXAgainstTheMathematicalValues", "0", "0", 2, {"5.0000000000000000e+00",
+                 "5.0000000000000000e+00", "0.0000000000000000e+00", "", "", "", "nan", ""}},
+        SplitRow{"ZeroXCombined", "0", "0", 0, {"0.0000000000000000e+00", "0.0000000000000000e+00",
+                 "0.0000000000000000e+00", "", "", "", "nan", "nan"}},
+        SplitRow{"OverflowLeavesTheSinglesErrorsEmpty", "0", "12", 28,
+                 {"21788162171.83316", "*", "*", "", "", "", "*", ""}},
+        SplitRow{"NegativeTermOffByMoreThanTheLimit", "0", "-5", 1, {"-9.0000000000000000e+00",
+                 "4.539993e-5", "*", "0.0000000000000000e+00", "0.00", "-5.30", "-9", ""}},
+        SplitRow{"TinyTailKeepsItsDigits", "-1", "1e-20", 30,
+                 {"*", "*", "-2.6116060714416214e-645", "*", "*", "19.70", "*", ""}}),
+    [](const testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.Name); });
+// clang-format on
 
 TEST(SeriesTableText, ShowsIterationsExactValuesAndErrors) {
     const Result r = RunTool({"0.001", "-1"});
@@ -137,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"0", "12"},
                      0,
                      "the last term, INF, was still above the precision 0\nthe value became INF "
-                     "at term 28: the numerator x·(2x)ⁿ left the single range\n"},
+                     "at term 28: the numerator x·(2x)ⁿ left the single range\nexact "},
         ArgumentsRow{"SecondNumeratorOverflow",
                      {"0.001", "100"},
                      0,
@@ -150,6 +246,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "became NAN at term 1: 0/0 at x = 0\n"},
         ArgumentsRow{
             "ErrorIsValueMinusExact", {"0.001", "1"}, 0, "\nexact 7.389056099, error -6.09e-05\n"},
+        ArgumentsRow{"SumThatStopsChangingSaysWhen",
+                     {"0", "1"},
+                     0,
+                     "\nafter term 13 the sum no longer changes: every later term is below "
+                     "half an ulp of it\n"},
+        ArgumentsRow{"CancellationCountsLostDigits", {"0", "1.6094"}, 0, "(4.7 digits lost)\n"},
         ArgumentsRow{"Version",
                      {"--version"},
                      0,
