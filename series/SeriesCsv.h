@@ -18,7 +18,3 @@ std::string SeriesCsv(std::span<const SeriesValue> values);
 
 // The same, with the split already made by SplitErrors(values).
 std::string SeriesCsv(std::span<const SeriesValue> values, std::span<const ValueErrors> errors);
-
-// `value` with `digits` significant digits, correctly rounded, as %.*e writes
-// it in the C locale: "-6.14e-05". A zero has no sign.
-std::string ScientificText(const ExactNumber& value, int digits);

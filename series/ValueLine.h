@@ -1,17 +1,9 @@
 #pragma once
 
-#include "FormatSettings.h"
+#include "NumberText.h"
 
 #include <string>
 #include <string_view>
-
-// A number as the window shows it: the general format with 7 significant
-// digits, "7.388995". Exact for every single and double.
-std::string ShownValue(double value, const TFormatSettings& settings);
-
-// Two significant digits, the settings' separator: "4.4", "6.1E-05", where a
-// sentence gives the size of an error.
-std::string RoughValue(double value, const TFormatSettings& settings);
 
 // A caption made of a prefix and a number in the general format with 7
 // significant digits, nothing in between: "Результат:7.388995".

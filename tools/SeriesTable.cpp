@@ -11,10 +11,7 @@
 #include "Version.h"
 
 #include <cmath>
-#include <cstdio>
 #include <iomanip>
-#include <locale>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -182,15 +179,8 @@ void PrintSeries(const std::vector<SeriesValue>& values, const std::vector<Value
     for (const Sentence& more : {NonFiniteReason(summary), SettledReason(summary)})
         if (more.Text)
             out << English(more, Shown) << '\n';
-    // A NaN's sign differs between processors (0/0 is -nan on x86): printed
-    // unsigned. The C library's locale, which a Qt program sets, has no say.
-    const double error =
-        std::isnan(summary.Difference) ? std::fabs(summary.Difference) : summary.Difference;
-    std::ostringstream line;
-    line.imbue(std::locale::classic());
-    line << "exact " << std::setprecision(10) << summary.Exact << ", error " << std::setprecision(3)
-         << error << "\n\n";
-    out << line.str();
+    out << "exact " << GeneralText(summary.Exact, 10) << ", error "
+        << GeneralText(summary.Difference, 3) << "\n\n";
 }
 
 void PrintTable(const Options& options, const std::vector<SeriesValue>& values, std::ostream& out) {
@@ -203,14 +193,13 @@ void PrintTable(const Options& options, const std::vector<SeriesValue>& values, 
     PrintSeries(values, errors, tracker, SeriesKind::Second,
                 "5e^x = 5 (1 + sum x^n/n!), term x^n/n! before the factor 5", out);
     const SeriesSummary combined = tracker.Summary(SeriesKind::Combined);
-    char line[160];
+    out << "combined (first - second) x^2: " << Shown(values.back().Value) << ", exact "
+        << GeneralText(combined.Exact, 10);
     if (std::isinf(combined.Condition))
-        std::snprintf(line, sizeof line, ", exact %.10g, condition inf: all digits lost\n",
-                      combined.Exact);
+        out << ", condition inf: all digits lost\n";
     else
-        std::snprintf(line, sizeof line, ", exact %.10g, condition %.3g (%.1f digits lost)\n",
-                      combined.Exact, combined.Condition, combined.DigitsLost);
-    out << "combined (first - second) x^2: " << Shown(values.back().Value) << line;
+        out << ", condition " << GeneralText(combined.Condition, 3) << " ("
+            << FixedText(combined.DigitsLost, 1) << " digits lost)\n";
 }
 
 } // namespace
