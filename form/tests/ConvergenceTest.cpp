@@ -7,9 +7,7 @@
 #include <QAccessible>
 #include <QChartView>
 #include <QLibraryInfo>
-#include <QLineSeries>
 #include <QTableView>
-#include <QXmlStreamReader>
 
 #include <charconv>
 #include <cmath>
@@ -43,14 +41,6 @@ std::string CsvRow(const QString& line) {
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WellFormedSvg(const QByteArray& svg) {
-    QXmlStreamReader reader(svg);
-    bool root = reader.readNextStartElement() && reader.name() == QLatin1String("svg");
-    while (!reader.atEnd())
-        reader.readNext();
-    return root && !reader.hasError();
 }
 
 } // namespace
@@ -87,8 +77,8 @@ void ConvergenceTest::convergence_data() {
 }
 
 // The window opens with Ctrl+D on the last Compute and follows the next one:
-// its table holds series-table's rows, its plot every finite value, and it
-// exports a well-formed SVG and a PNG (the snapshot test reads its CSV).
+// its table holds series-table's rows, and an export that fails leaves the old
+// files (the snapshot test records the plot and what a good export writes).
 void ConvergenceTest::convergence() {
     QFETCH(QString, precision);
     QFETCH(QString, x);
@@ -118,15 +108,6 @@ void ConvergenceTest::convergence() {
         if (stop != SeriesStop::GoesOn && stop != SeriesStop::NaNTerm)
             QVERIFY2(why.contains(table->index(row, 2).data().toString()), qPrintable(why));
     }
-    for (QChartView* chart : window->findChildren<QChartView*>()) {
-        const SeriesKind kind =
-            chart->objectName() == "First" ? SeriesKind::First : SeriesKind::Second;
-        const auto finite = std::count_if(
-            f.Form->LastRun().begin(), f.Form->LastRun().end(),
-            [&](const SeriesValue& v) { return v.Kind == kind && std::isfinite(v.Value); });
-        auto* value = chart->chart()->findChild<QLineSeries*>("value");
-        QCOMPARE(value->count(), int(finite));
-    }
     const QString plot =
         QAccessible::queryAccessibleInterface(window->findChild<QChartView*>()->parent())
             ->text(QAccessible::Description);
@@ -136,8 +117,6 @@ void ConvergenceTest::convergence() {
     QCOMPARE(window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
                  window->SavePng(path + ".png"),
              QString());
-    QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
-    QVERIFY(!QImage(path + ".png").isNull());
 
     // On a full disk (a size limit) each export says why and leaves its file as it was.
     const QByteArray before = FileBytes(path + ".csv") + FileBytes(path + ".svg");
