@@ -1,6 +1,5 @@
 #include "ConvergenceView.h"
 #include "FormFixture.h"
-#include "SeriesCsv.h"
 #include "WindowKeys.h"
 
 #include <QAbstractItemModel>
@@ -9,34 +8,7 @@
 #include <QLibraryInfo>
 #include <QTableView>
 
-#include <charconv>
-#include <cmath>
-
 namespace {
-
-std::string Shortest(const QVariant& value) {
-    if (!value.isValid())
-        return {};
-    const float number = value.toFloat();
-    if (std::isnan(number))
-        return "nan";
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, number).ptr);
-}
-
-// A table row as `series-table --csv` writes it, without the series and bits:
-// iteration,term,value,shown.
-std::string TableRow(const QAbstractItemModel& table, int row) {
-    const auto cell = [&](int column, int role) { return table.index(row, column).data(role); };
-    return cell(1, Qt::UserRole).toString().toStdString() + ',' + Shortest(cell(2, Qt::UserRole)) +
-           ',' + Shortest(cell(3, Qt::UserRole)) + ',' +
-           FromQString(cell(3, Qt::DisplayRole).toString());
-}
-
-std::string CsvRow(const QString& line) {
-    QStringList fields = line.split(',');
-    return FromQString(fields.mid(1, 4).join(','));
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -77,8 +49,9 @@ void ConvergenceTest::convergence_data() {
 }
 
 // The window opens with Ctrl+D on the last Compute and follows the next one:
-// its table holds series-table's rows, and an export that fails leaves the old
-// files (the snapshot test records the plot and what a good export writes).
+// each reason a series stopped fits its row, and an export that fails leaves
+// the old files (the snapshot test records the table, the plot and what a good
+// export writes).
 void ConvergenceTest::convergence() {
     QFETCH(QString, precision);
     QFETCH(QString, x);
@@ -94,19 +67,12 @@ void ConvergenceTest::convergence() {
 
     auto* view = window->findChild<QTableView*>();
     const auto* table = view->model();
-    const QStringList csv =
-        QString::fromStdString(SeriesCsv(f.Form->LastRun())).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(table->rowCount(), csv.size() - 1);
+    QCOMPARE(table->rowCount(), int(f.Form->LastRun().size()));
     for (int row = 0; row < table->rowCount(); ++row) {
-        QCOMPARE(TableRow(*table, row), CsvRow(csv[row + 1]));
-        const SeriesStop stop = f.Form->LastRun()[size_t(row)].Stop;
-        const QString why = table->index(row, 5).data().toString(); // with the series' own term
-        QCOMPARE(!why.isEmpty(), stop != SeriesStop::GoesOn);
+        const QString why = table->index(row, 5).data().toString();
         const QRect cell(0, 0, view->columnWidth(5) - 6, 0); // within the delegate's margins
         QVERIFY(view->rowHeight(row) >=
                 view->fontMetrics().boundingRect(cell, Qt::TextWordWrap, why).height());
-        if (stop != SeriesStop::GoesOn && stop != SeriesStop::NaNTerm)
-            QVERIFY2(why.contains(table->index(row, 2).data().toString()), qPrintable(why));
     }
     const QString plot =
         QAccessible::queryAccessibleInterface(window->findChild<QChartView*>()->parent())
