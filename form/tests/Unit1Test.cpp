@@ -803,14 +803,12 @@ void Unit1Test::realMessageBox() {
 void Unit1Test::languages_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("undo"); // Qt's own, in an input's context menu
-    QTest::newRow("Ukrainian") << "uk_UA"
-                               << "&Повернути";
-    QTest::newRow("Russian") << "ru_RU"
-                             << "&Отменить действие";
-    QTest::newRow("English") << "en_US"
-                             << "&Undo";
-    QTest::newRow("German, not translated: English") << "de_DE"
-                                                     << "&Undo";
+    // clang-format off
+    QTest::newRow("Ukrainian") << "uk_UA" << "&Повернути";
+    QTest::newRow("Russian") << "ru_RU" << "&Отменить действие";
+    QTest::newRow("English") << "en_US" << "&Undo";
+    QTest::newRow("German, not translated: English") << "de_DE" << "&Undo";
+    // clang-format on
 }
 
 // The window's captions and messages are the same in every language, the C
