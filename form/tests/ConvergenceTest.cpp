@@ -31,21 +31,12 @@ void ConvergenceTest::convergence_data() {
     QTest::addColumn<QString>("precision");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("described"); // how the plot's description starts
-    QTest::newRow("x = 1") << "0.001"
-                           << "1"
-                           << "e^2x: 10 terms, the error falls from 4.4 to 0.000061. 5e^x: 7 terms";
-    QTest::newRow("x = 0: NaN from the first term")
-        << "0.001"
-        << "0"
-        << "e^2x: 1 term, no finite error, 1 INF or NaN value left out.";
-    QTest::newRow("x = 12: INF from n = 28")
-        << "0.001"
-        << "12"
-        << "e^2x: 30 terms, the error falls from 2.6E10 to 6.2E09, 3 INF or NaN values left out.";
-    QTest::newRow("negative x, alternating terms")
-        << "-100"
-        << "-3"
-        << "e^2x: 30 terms, the error falls from 5 to 1.1E-06.";
+    // clang-format off
+    QTest::newRow("x = 1") << "0.001" << "1" << "e^2x: 10 terms, the error falls from 4.4 to 0.000061. 5e^x: 7 terms";
+    QTest::newRow("x = 0: NaN from the first term") << "0.001" << "0" << "e^2x: 1 term, no finite error, 1 INF or NaN value left out.";
+    QTest::newRow("x = 12: INF from n = 28") << "0.001" << "12" << "e^2x: 30 terms, the error falls from 2.6E10 to 6.2E09, 3 INF or NaN values left out.";
+    QTest::newRow("negative x, alternating terms") << "-100" << "-3" << "e^2x: 30 terms, the error falls from 5 to 1.1E-06.";
+    // clang-format on
 }
 
 // The window opens with Ctrl+D on the last Compute and follows the next one:
@@ -116,8 +107,7 @@ void ConvergenceTest::convergence() {
 void ConvergenceTest::unavailableModule_data() {
     QTest::addColumn<QString>("module");
     QTest::addColumn<QString>("why");
-    QTest::newRow("missing") << "/nonexistent/convergence.so"
-                             << "is missing";
+    QTest::newRow("missing") << "/nonexistent/convergence.so" << QString("is missing");
     QTest::newRow("a plugin of another kind")
         << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so"
         << "does not belong";
