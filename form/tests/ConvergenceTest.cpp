@@ -1,56 +1,18 @@
 #include "ConvergenceView.h"
 #include "FormFixture.h"
-#include "SeriesCsv.h"
 #include "WindowKeys.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QChartView>
 #include <QLibraryInfo>
-#include <QLineSeries>
 #include <QTableView>
-#include <QXmlStreamReader>
-
-#include <charconv>
-#include <cmath>
 
 namespace {
-
-std::string Shortest(const QVariant& value) {
-    if (!value.isValid())
-        return {};
-    const float number = value.toFloat();
-    if (std::isnan(number))
-        return "nan";
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, number).ptr);
-}
-
-// A table row as `series-table --csv` writes it, without the series and bits:
-// iteration,term,value,shown.
-std::string TableRow(const QAbstractItemModel& table, int row) {
-    const auto cell = [&](int column, int role) { return table.index(row, column).data(role); };
-    return cell(1, Qt::UserRole).toString().toStdString() + ',' + Shortest(cell(2, Qt::UserRole)) +
-           ',' + Shortest(cell(3, Qt::UserRole)) + ',' +
-           FromQString(cell(3, Qt::DisplayRole).toString());
-}
-
-std::string CsvRow(const QString& line) {
-    QStringList fields = line.split(',');
-    return FromQString(fields.mid(1, 4).join(','));
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WellFormedSvg(const QByteArray& svg) {
-    QXmlStreamReader reader(svg);
-    bool root = reader.readNextStartElement() && reader.name() == QLatin1String("svg");
-    while (!reader.atEnd())
-        reader.readNext();
-    return root && !reader.hasError();
 }
 
 } // namespace
@@ -69,26 +31,18 @@ void ConvergenceTest::convergence_data() {
     QTest::addColumn<QString>("precision");
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("described"); // how the plot's description starts
-    QTest::newRow("x = 1") << "0.001"
-                           << "1"
-                           << "e^2x: 10 terms, the error falls from 4.4 to 0.000061. 5e^x: 7 terms";
-    QTest::newRow("x = 0: NaN from the first term")
-        << "0.001"
-        << "0"
-        << "e^2x: 1 term, no finite error, 1 INF or NaN value left out.";
-    QTest::newRow("x = 12: INF from n = 28")
-        << "0.001"
-        << "12"
-        << "e^2x: 30 terms, the error falls from 2.6E10 to 6.2E09, 3 INF or NaN values left out.";
-    QTest::newRow("negative x, alternating terms")
-        << "-100"
-        << "-3"
-        << "e^2x: 30 terms, the error falls from 5 to 1.1E-06.";
+    // clang-format off
+    QTest::newRow("x = 1") << "0.001" << "1" << "e^2x: 10 terms, the error falls from 4.4 to 0.000061. 5e^x: 7 terms";
+    QTest::newRow("x = 0: NaN from the first term") << "0.001" << "0" << "e^2x: 1 term, no finite error, 1 INF or NaN value left out.";
+    QTest::newRow("x = 12: INF from n = 28") << "0.001" << "12" << "e^2x: 30 terms, the error falls from 2.6E10 to 6.2E09, 3 INF or NaN values left out.";
+    QTest::newRow("negative x, alternating terms") << "-100" << "-3" << "e^2x: 30 terms, the error falls from 5 to 1.1E-06.";
+    // clang-format on
 }
 
 // The window opens with Ctrl+D on the last Compute and follows the next one:
-// its table holds series-table's rows, its plot every finite value, and it
-// exports a well-formed SVG and a PNG (the snapshot test reads its CSV).
+// each reason a series stopped fits its row, and an export that fails leaves
+// the old files (the snapshot test records the table, the plot and what a good
+// export writes).
 void ConvergenceTest::convergence() {
     QFETCH(QString, precision);
     QFETCH(QString, x);
@@ -104,28 +58,12 @@ void ConvergenceTest::convergence() {
 
     auto* view = window->findChild<QTableView*>();
     const auto* table = view->model();
-    const QStringList csv =
-        QString::fromStdString(SeriesCsv(f.Form->LastRun())).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(table->rowCount(), csv.size() - 1);
+    QCOMPARE(table->rowCount(), int(f.Form->LastRun().size()));
     for (int row = 0; row < table->rowCount(); ++row) {
-        QCOMPARE(TableRow(*table, row), CsvRow(csv[row + 1]));
-        const SeriesStop stop = f.Form->LastRun()[size_t(row)].Stop;
-        const QString why = table->index(row, 5).data().toString(); // with the series' own term
-        QCOMPARE(!why.isEmpty(), stop != SeriesStop::GoesOn);
+        const QString why = table->index(row, 5).data().toString();
         const QRect cell(0, 0, view->columnWidth(5) - 6, 0); // within the delegate's margins
         QVERIFY(view->rowHeight(row) >=
                 view->fontMetrics().boundingRect(cell, Qt::TextWordWrap, why).height());
-        if (stop != SeriesStop::GoesOn && stop != SeriesStop::NaNTerm)
-            QVERIFY2(why.contains(table->index(row, 2).data().toString()), qPrintable(why));
-    }
-    for (QChartView* chart : window->findChildren<QChartView*>()) {
-        const SeriesKind kind =
-            chart->objectName() == "First" ? SeriesKind::First : SeriesKind::Second;
-        const auto finite = std::count_if(
-            f.Form->LastRun().begin(), f.Form->LastRun().end(),
-            [&](const SeriesValue& v) { return v.Kind == kind && std::isfinite(v.Value); });
-        auto* value = chart->chart()->findChild<QLineSeries*>("value");
-        QCOMPARE(value->count(), int(finite));
     }
     const QString plot =
         QAccessible::queryAccessibleInterface(window->findChild<QChartView*>()->parent())
@@ -136,8 +74,6 @@ void ConvergenceTest::convergence() {
     QCOMPARE(window->SaveCsv(path + ".csv") + window->SaveSvg(path + ".svg") +
                  window->SavePng(path + ".png"),
              QString());
-    QVERIFY(WellFormedSvg(FileBytes(path + ".svg")));
-    QVERIFY(!QImage(path + ".png").isNull());
 
     // On a full disk (a size limit) each export says why and leaves its file as it was.
     const QByteArray before = FileBytes(path + ".csv") + FileBytes(path + ".svg");
@@ -171,8 +107,7 @@ void ConvergenceTest::convergence() {
 void ConvergenceTest::unavailableModule_data() {
     QTest::addColumn<QString>("module");
     QTest::addColumn<QString>("why");
-    QTest::newRow("missing") << "/nonexistent/convergence.so"
-                             << "is missing";
+    QTest::newRow("missing") << "/nonexistent/convergence.so" << QString("is missing");
     QTest::newRow("a plugin of another kind")
         << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so"
         << "does not belong";

@@ -12,9 +12,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -79,16 +76,16 @@ void Convergence(State& s, ConvergenceView* view) {
                 N(p.size()) + " points" + (line->isVisible() ? "" : ", hidden") +
                 (p.isEmpty() ? "" : ", " + at(p[0]) + " … " + at(p.back()));
         }
-        for (QAbstractAxis* axis : chart->chart()->axes()) {
-            auto* v = qobject_cast<QValueAxis*>(axis);
-            auto* log = qobject_cast<QLogValueAxis*>(axis);
+        for (QAbstractAxis* axis : chart->chart()->axes()) { // a value or a log axis
+            const auto at = [axis](const char* name) { return axis->property(name).toDouble(); };
+            const QString ticks = axis->type() == QAbstractAxis::AxisTypeLogValue
+                                      ? ", base " + N(at("base"))
+                                  : int(at("tickType")) == QValueAxis::TicksDynamic
+                                      ? ", a tick every " + N(at("tickInterval"))
+                                      : ", " + N(at("tickCount")) + " ticks";
             s[key + ".axis " + axis->titleText()] =
-                v ? N(v->min()) + " to " + N(v->max()) + ", labels " + v->labelFormat() +
-                        (v->tickType() == QValueAxis::TicksDynamic
-                             ? ", a tick every " + N(v->tickInterval())
-                             : ", " + N(v->tickCount()) + " ticks")
-                  : N(log->min()) + " to " + N(log->max()) + ", labels " + log->labelFormat() +
-                        ", base " + N(log->base());
+                N(at("min")) + " to " + N(at("max")) + ", labels " +
+                axis->property("labelFormat").toString() + ticks;
         }
     }
 }
@@ -151,7 +148,6 @@ void Act(FormFixture& f, const QString& step) {
     TForm1& form = *f.Form;
     const QString what = step.section(' ', 0, 0), first = step.section(' ', 1, 1),
                   rest = step.section(' ', 2), all = step.section(' ', 1);
-    rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
     if (what == "compute") {
         f.Compute(first, rest);
         std::ostringstream out;
@@ -162,11 +158,9 @@ void Act(FormFixture& f, const QString& step) {
         Events << Line("series-table " + arg(all) + ", status " + N(status),
                        QString::fromStdString(out.str()));
     } else if (what == "press" || what == "press-under-a-10-byte-limit") {
-        limit.rlim_cur = what == "press" ? RLIM_INFINITY : 10;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        SizeLimit(what == "press" ? RLIM_INFINITY : 10); // a write past it fails
         f.Click(form.Button2);
-        limit.rlim_cur = RLIM_INFINITY;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        SizeLimit(RLIM_INFINITY);
     } else if (what == "keys") {
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -211,9 +205,15 @@ class SnapshotTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void snapshot_data();
     void snapshot();
 };
+
+void SnapshotTest::initTestCase() {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(Heard);
+}
 
 void SnapshotTest::snapshot_data() {
     QTest::addColumn<QString>("locale"); // empty: the environment's, see CMakeLists.txt
@@ -272,11 +272,9 @@ void SnapshotTest::snapshot() {
         expected.write(text.toUtf8()), expected.close();
     QVERIFY2(expected.open(QIODevice::ReadOnly), qPrintable(expected.fileName()));
     const QString want = QString::fromUtf8(expected.readAll());
-    qsizetype at = 0;
-    while (at < want.size() && at < text.size() && want[at] == text[at])
-        ++at;
-    if (at == want.size() && at == text.size())
+    if (want == text)
         return;
+    const auto at = std::ranges::mismatch(want, text).in1 - want.begin();
     QProcess diff;
     diff.start("diff", {"-u", expected.fileName(), "-"});
     diff.write(text.toUtf8()), diff.closeWriteChannel(), diff.waitForFinished();
@@ -285,14 +283,6 @@ void SnapshotTest::snapshot() {
     QFAIL(qPrintable(name + " differs at step \"" + step + "\"; SNAPSHOT_UPDATE=1 rewrites it"));
 }
 
-int main(int argc, char** argv) {
-    TApplication application(argc, argv);
-    SetConvergenceModule(QStringLiteral(SERIES_CALC_TEST_MODULE));
-    std::signal(SIGXFSZ, SIG_IGN); // a write past the size limit fails instead
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-    QAccessible::installUpdateHandler(Heard);
-    SnapshotTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+FORM_TEST_MAIN(SnapshotTest)
 
 #include "SnapshotTest.moc"

@@ -1,8 +1,6 @@
 #include "FormFixture.h"
 #include "HelpWindow.h"
-#include "SeriesTable.h"
 #include "Translations.h"
-#include "Version.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -12,17 +10,12 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QTimer>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -136,7 +129,6 @@ private slots:
     void keyboard();
     void decimalKey_data();
     void decimalKey();
-    void accessibilityAndCopying_data();
     void accessibilityAndCopying();
     void copy_data();
     void copy();
@@ -176,8 +168,6 @@ void Unit1Test::controlGeometry_data() {
     QTest::newRow("save/read button") << "Button2" << QRect(272, 184, 75, 25) << 11;
     QTest::newRow("title keeps its place") << "Label7" << QRect(24, 0, 0, 0) << 16;
     QTest::newRow("f(x)= in the large font") << "Label18" << QRect(117, 48, 0, 0) << 19;
-    QTest::newRow("read-back precision") << "Label1" << QRect(288, 104, 0, 0) << 11;
-    QTest::newRow("read-back x") << "Label2" << QRect(288, 128, 0, 0) << 11;
     QTest::newRow("read-back value") << "Label3" << QRect(288, 152, 0, 0) << 11;
     QTest::newRow("first series value") << "Label6" << QRect(0, 72, 0, 0) << 11;
     QTest::newRow("second series value") << "Label9" << QRect(0, 24, 0, 0) << 11;
@@ -398,17 +388,9 @@ void Unit1Test::resultHints_data() {
         << "combined value (first − second)·x²\n"
            "exact (e^(2x) − 5e^x)·x² = -6.202353\nshown − exact = 0.00007872085";
     // clang-format off
-    QTest::newRow("negative term ends the series at once") << '.' << "0.001" << "-1" << "Label6"
-        << "e^2x series\nterms summed: 1\nstopped: its term, -2, is at or below the precision 0.001: the test takes the "
-           "term's sign, so a negative term (x < 0) ends the series at once\nexact e^(2x) = 0.1353353\nshown − exact = -1.135335";
     QTest::newRow("a term equal to the precision reaches it") << '.' << "0.5" << "0.5" << "Label6"
         << "e^2x series\nterms summed: 2\nstopped: its term, 0.5, is at or below the precision 0.5\n"
            "exact e^(2x) = 2.718282\nshown − exact = -0.2182818";
-    QTest::newRow("overflow: where and why") << '.' << "0" << "12" << "Label6"
-        << "e^2x series\nterms summed: 30\nstopped: the 30-term limit; the last term, INF, was still above the precision 0\n"
-           "the value became INF at term 28: the numerator x·(2x)ⁿ left the single range\nexact e^(2x) = 2.648912E10\nshown − exact = INF";
-    QTest::newRow("combined: times x², not over x⁴") << '.' << "0.001" << "2" << "Label10"
-        << "combined value (first − second)·x²\nexact (e^(2x) − 5e^x)·x² = 70.61148\nshown − exact = 0.0001246292";
     // clang-format on
 }
 
@@ -634,14 +616,8 @@ void Unit1Test::keyboard() {
     QCOMPARE(Caption(form.Label3), QString("Записане число результат:7.388995"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
-    QTest::keyClick(form.Edit1, Qt::Key_F1); // help, naming every key; Escape closes it
-    auto* help = form.findChild<HelpWindow*>();
-    QTRY_COMPARE(QApplication::activeWindow(), help);
-    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
-    for (const char* key :
-         {"Enter", "Space", "Tab", "Ctrl+Q", "Ctrl+Shift+C", "Ctrl+D", "F1", "Esc"})
-        QVERIFY2(text.contains(key), key);
-    QVERIFY(text.contains("Series Calculator " SERIES_CALC_VERSION ". Licence: MIT"));
+    QTest::keyClick(form.Edit1, Qt::Key_F1); // the help; Escape closes it
+    QTRY_COMPARE(QApplication::activeWindow(), form.findChild<HelpWindow*>());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_COMPARE(QApplication::activeWindow(), &form);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Edit1));
@@ -681,76 +657,37 @@ void Unit1Test::decimalKey() {
     }
 }
 
-// What screen readers were last shown, as a notification (which Orca speaks).
-QString Shown;
-
-void Unit1Test::accessibilityAndCopying_data() {
-    QTest::addColumn<int>("presses"); // of Зберегти/Читати after computing
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("compute speaks the three results")
-        << 0 << "e^2x: 7.388995; 5e^x: 13.59127; combined value: -6.202274";
-    QTest::newRow("save says it saved") << 1 << "Saved to Test.txt";
-    QTest::newRow("read speaks the record")
-        << 2 << "Read back: precision 0.001; x 1; e^2x 7.388995";
-}
-
-// Screen readers hear each number with what it is, the formula as one element,
-// and what each action did, without the focus moving; the window is a frame
-// whose status bar repeats the last of those.
+// Screen readers walk the window's children as its tree says, hear the
+// formula as one element and each read-back number as shown; what they hear
+// and are told is in the snapshot. Ctrl+C copies a selected number.
 void Unit1Test::accessibilityAndCopying() {
-    QFETCH(int, presses);
-    QFETCH(QString, spoken);
     FormFixture f;
     TForm1& form = *f.Form;
     QCOMPARE(Accessible(form.Edit1, QAccessible::Name), QString("Конечную точность расчета"));
     QCOMPARE(Accessible(form.Edit2, QAccessible::Name), QString("Показатель степени"));
     QCOMPARE(Accessible(form.Label6, QAccessible::Description), QString("e^2x series"));
-    QPlatformAccessibility* platform =
-        QGuiApplicationPrivate::platformIntegration()->accessibility();
-    platform->setActive(true); // as when a screen reader listens
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() == QAccessible::ObjectShow &&
-            event->accessibleInterface()->role() == QAccessible::Notification)
-            Shown = event->accessibleInterface()->text(QAccessible::Name);
-    });
-    const auto restore = qScopeGuard([platform] {
-        QAccessible::installUpdateHandler(nullptr);
-        platform->setActive(false);
-    });
     f.Compute("0.001", "1");
-    for (int i = 0; i < presses; ++i)
-        f.Click(form.Button2);
-    QCOMPARE(Shown, spoken);
-
+    f.Click(form.Button2);
+    f.Click(form.Button2);
     for (TLabel* number : {form.Label1, form.Label2, form.Label3})
         QCOMPARE(Accessible(number, QAccessible::Name), number->text());
-    QStringList results;
-    for (TLabel* number : {form.Label6, form.Label9, form.Label10}) {
-        QVERIFY(!Accessible(number, QAccessible::Description).isEmpty());
-        results << Accessible(number, QAccessible::Name);
-    }
-    QCOMPARE(results.join("; "), "e^2x: 7.388995; 5e^x: 13.59127; combined value: -6.202274");
     QVERIFY(Accessible(form.Label9, QAccessible::Description).startsWith("5e^x series\n"));
 
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QString("Form1"));
     QStringList heard;
-    QList<QAccessible::Role> roles;
     for (int i = 0; i < window->childCount(); ++i) {
         heard << window->child(i)->text(QAccessible::Name);
-        roles << window->child(i)->role();
         QCOMPARE(window->indexOfChild(window->child(i)), i); // as screen readers walk the tree
     }
     QVERIFY(!window->child(window->childCount()));
-    QCOMPARE(heard.at(roles.indexOf(QAccessible::StatusBar)), spoken);
     const QString formula = "f(x) = (e^(2x) − 5e^x) / x^4";
     QCOMPARE(heard.count(formula), 1);
     for (const char* fragment : {"______________", "e   -", "2x", "5e", "x", "4", "f(x)="})
         QVERIFY2(!heard.contains(fragment), fragment);
-    for (TLabel* fragment : {form.Label15, form.Label11, form.Label12, form.Label13, form.Label14,
-                             form.Label16, form.Label17})
-        QVERIFY(fragment->isVisible()); // still painted
+    for (TLabel* label : form.findChildren<TLabel*>())
+        QVERIFY(label->isVisible()); // still painted
 
     for (TLabel* number :
          {form.Label1, form.Label2, form.Label3, form.Label6, form.Label9, form.Label10})
@@ -758,23 +695,20 @@ void Unit1Test::accessibilityAndCopying() {
     form.Label6->setSelection(0, int(form.Label6->text().size())); // as a mouse drag does
     QTest::keyClick(form.Label6, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString("Результат:7.388995"));
-    const int readBack = form.Label1->isVisible() ? 3 : 0;
     f.Type(form.Edit2, "0"); // hides the read-back labels
-    QCOMPARE(window->childCount(), heard.size() - readBack);
+    QCOMPARE(window->childCount(), heard.size() - 3);
 }
 
 void Unit1Test::copy_data() {
     QTest::addColumn<char>("separator");
     QTest::addColumn<QString>("how"); // a menu entry, a key, or a double-click
     QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("copied"); // empty: what series-table --csv prints
+    QTest::addColumn<QString>("copied");
     // clang-format off
     QTest::newRow("number, comma") << ',' << "Copy the number" << "Label6" << "7,388995";
     QTest::newRow("read-back number, point") << '.' << "Copy the number" << "Label1" << "0.001";
     QTest::newRow("all three, comma") << ',' << "Copy all three results" << "Label2" << "13,59127\n-6,202274\n7,388995";
     QTest::newRow("Ctrl+Shift+C, point") << '.' << "Ctrl+Shift+C" << "Button2" << "13.59127\n-6.202274\n7.388995";
-    QTest::newRow("CSV keeps its point under a comma") << ',' << "Copy every iteration as CSV" << "Label6" << "";
-    QTest::newRow("CSV, point") << '.' << "Copy every iteration as CSV" << "Label3" << "";
     QTest::newRow("double-click: sign, separator") << ',' << "" << "Label10" << "-6,202274";
     QTest::newRow("double-click: exponent") << '.' << "" << "Label1" << "1E-07";
     // clang-format on
@@ -821,11 +755,6 @@ void Unit1Test::copy() {
         menu->close();
     }
     QCOMPARE(QApplication::focusWidget(), focused);
-    if (copied.isEmpty()) {
-        std::ostringstream csv, err;
-        RunSeriesTable(std::vector<std::string_view>{"--csv", "0.001", "1"}, csv, err);
-        copied = QString::fromStdString(csv.str());
-    }
     QCOMPARE(QApplication::clipboard()->text(), copied);
 }
 
@@ -873,13 +802,12 @@ void Unit1Test::realMessageBox() {
 
 void Unit1Test::languages_data() {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("recorded"); // a description the program adds
-    QTest::addColumn<QString>("undo");     // Qt's own, in an input's context menu
+    QTest::addColumn<QString>("undo"); // Qt's own, in an input's context menu
     // clang-format off
-    QTest::newRow("Ukrainian") << "uk_UA" << "записана точність" << "&Повернути";
-    QTest::newRow("Russian") << "ru_RU" << "записанная точность" << "&Отменить действие";
-    QTest::newRow("English") << "en_US" << "recorded precision" << "&Undo";
-    QTest::newRow("German, not translated: English") << "de_DE" << "recorded precision" << "&Undo";
+    QTest::newRow("Ukrainian") << "uk_UA" << "&Повернути";
+    QTest::newRow("Russian") << "ru_RU" << "&Отменить действие";
+    QTest::newRow("English") << "en_US" << "&Undo";
+    QTest::newRow("German, not translated: English") << "de_DE" << "&Undo";
     // clang-format on
 }
 
@@ -887,13 +815,11 @@ void Unit1Test::languages_data() {
 // locale's included; what the program adds, and Qt's own texts, follow it.
 void Unit1Test::languages() {
     QFETCH(QString, locale);
-    QFETCH(QString, recorded);
     QFETCH(QString, undo);
     const QStringList untranslated = SessionTexts();
     const auto restore = StartUpIn(locale);
     QCOMPARE(SessionTexts(), untranslated);
     FormFixture f;
-    QCOMPARE(Accessible(f.Form->Label1, QAccessible::Description), recorded);
     const std::unique_ptr<QMenu> menu(f.Form->Edit1->createStandardContextMenu());
     QVERIFY(menu->actions().first()->text().startsWith(undo));
 }

@@ -214,44 +214,17 @@ INSTANTIATE_TEST_SUITE_P(
             "LettersInX", {"--csv", "0.1", "x"}, 2, "'x' is not a valid floating point value"},
         ArgumentsRow{"Help", {"--help"}, 0, "Usage: series-table [--csv] PRECISION X\n\nPrints"},
         ArgumentsRow{"HelpWinsOverBadArguments", {"0.1", "--tsv", "--help"}, 0, "\n  bits  "},
-        ArgumentsRow{"NegativeTermEndsAfterOneTerm",
-                     {"0.001", "-1"},
-                     0,
-                     "\nstopped after 1 term: its term, -2, is at or below the precision 0.001: "
-                     "the test takes the term's sign, so a negative term (x < 0) ends the "
-                     "series at once\n"},
-        ArgumentsRow{"TermEqualToThePrecisionReachesIt",
-                     {"0.5", "0.5"},
-                     0,
-                     "\nstopped after 2 terms: its term, 0.5, is at or below the precision 0.5\n"},
-        ArgumentsRow{"ThirtiethTermReachingThePrecisionIsNotTheLimit",
-                     {"0.005", "5"},
-                     0,
-                     "\nstopped after 30 terms: its term, 0.003769987, is at or below the "
-                     "precision 0.005\n"},
-        ArgumentsRow{"OverflowAtTheIterationItHappens",
-                     {"0", "12"},
-                     0,
-                     "the last term, INF, was still above the precision 0\nthe value became INF "
-                     "at term 28: the numerator x·(2x)ⁿ left the single range\nexact "},
-        ArgumentsRow{"SecondNumeratorOverflow",
-                     {"0.001", "100"},
-                     0,
-                     "\nthe value became INF at term 19: the numerator x·xⁿ left the single "
-                     "range\n"},
-        ArgumentsRow{"ZeroXIsZeroOverZero",
-                     {"0.001", "0"},
-                     0,
-                     "its term was NaN, which counts as at or below the precision\nthe value "
-                     "became NAN at term 1: 0/0 at x = 0\n"},
-        ArgumentsRow{
-            "ErrorIsValueMinusExact", {"0.001", "1"}, 0, "\nexact 7.389056099, error -6.09e-05\n"},
-        ArgumentsRow{"SumThatStopsChangingSaysWhen",
-                     {"0", "1"},
-                     0,
-                     "\nafter term 13 the sum no longer changes: every later term is below "
-                     "half an ulp of it\n"},
+        // clang-format off
+        ArgumentsRow{"NegativeTermEndsAfterOneTerm", {"0.001", "-1"}, 0, "\nstopped after 1 term: its term, -2, is at or below the precision 0.001: the test takes the term's sign, so a negative term (x < 0) ends the series at once\n"},
+        ArgumentsRow{"TermEqualToThePrecisionReachesIt", {"0.5", "0.5"}, 0, "\nstopped after 2 terms: its term, 0.5, is at or below the precision 0.5\n"},
+        ArgumentsRow{"ThirtiethTermReachingThePrecisionIsNotTheLimit", {"0.005", "5"}, 0, "\nstopped after 30 terms: its term, 0.003769987, is at or below the precision 0.005\n"},
+        ArgumentsRow{"OverflowAtTheIterationItHappens", {"0", "12"}, 0, "the last term, INF, was still above the precision 0\nthe value became INF at term 28: the numerator x·(2x)ⁿ left the single range\nexact "},
+        ArgumentsRow{"SecondNumeratorOverflow", {"0.001", "100"}, 0, "\nthe value became INF at term 19: the numerator x·xⁿ left the single range\n"},
+        ArgumentsRow{"ZeroXIsZeroOverZero", {"0.001", "0"}, 0, "its term was NaN, which counts as at or below the precision\nthe value became NAN at term 1: 0/0 at x = 0\n"},
+        ArgumentsRow{"ErrorIsValueMinusExact", {"0.001", "1"}, 0, "\nexact 7.389056099, error -6.09e-05\n"},
+        ArgumentsRow{"SumThatStopsChangingSaysWhen", {"0", "1"}, 0, "\nafter term 13 the sum no longer changes: every later term is below half an ulp of it\n"},
         ArgumentsRow{"CancellationCountsLostDigits", {"0", "1.6094"}, 0, "(4.7 digits lost)\n"},
+        // clang-format on
         ArgumentsRow{"Version",
                      {"--version"},
                      0,
