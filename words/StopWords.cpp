@@ -44,7 +44,7 @@ Sentence StopReason(const SeriesSummary& s) {
     const std::vector<Argument> termAndPrecision{Number(s.LastTerm), Number(s.Precision)};
     switch (s.Stop) {
     case SeriesStop::ReachedPrecision:
-        if (s.LastTerm < 0)
+        if (s.LastTerm < 0 && s.Iterations == 1) // the first term: x < 0
             return {QT_TRANSLATE_NOOP("StopText",
                                       "its term, %1, is at or below the precision %2: the test "
                                       "takes the term's sign, so a negative term (x < 0) ends "
