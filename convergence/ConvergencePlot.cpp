@@ -185,9 +185,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
 // "e^2x: 10 terms, the error falls from 4.4 to 0.000061."
 QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPointF>& errors,
                                   int leftOut, const TFormatSettings& settings) {
-    const auto number = [&](double value) {
-        return ToQString(RoughValue(value, settings));
-    };
+    const auto number = [&](double value) { return ToQString(RoughValue(value, settings)); };
     const QString name = WordsFor(kind).Name;
     QString sentence = tr("%1: %n terms", "", terms).arg(name);
     if (errors.isEmpty())

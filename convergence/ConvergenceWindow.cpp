@@ -114,8 +114,16 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
 void ConvergenceWindow::SizeColumns() {
     const QFontMetrics metrics = Table->fontMetrics();
     const int padding = 2 * metrics.averageCharWidth();
-    const QString widest[] = {WordsFor(SeriesKind::Combined).Name, "888", "-8.888888E-08",
-                              "-8.888888E-08", "-0.00008888888"};
+    const QString widest[] = {WordsFor(SeriesKind::Combined).Name,
+                              "888",
+                              "-8.888888E-08",
+                              "-8.888888E-08",
+                              "-0.00008888888",
+                              "-0.0000888",
+                              "-0.0000888",
+                              "-8888.88",
+                              "-8.88",
+                              "-0.0000888"};
     for (int column = ConvergenceTable::SeriesColumn; column < ConvergenceTable::StopColumn;
          ++column) {
         const QString header =
@@ -184,7 +192,7 @@ QString ConvergenceWindow::WriteWhole(const QString& path, const QByteArray& byt
 }
 
 QString ConvergenceWindow::SaveCsv(const QString& path) const {
-    return WriteWhole(path, QByteArray::fromStdString(SeriesCsv(Run.Values)));
+    return WriteWhole(path, QByteArray::fromStdString(SeriesCsv(Run.Values, Model->Errors())));
 }
 
 QString ConvergenceWindow::SaveSvg(const QString& path) {

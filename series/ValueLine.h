@@ -13,6 +13,14 @@ std::string ShownValue(double value, const TFormatSettings& settings);
 // sentence gives the size of an error.
 std::string RoughValue(double value, const TFormatSettings& settings);
 
+// Three significant digits: "-6.14E-05", where a table splits an error into
+// its parts.
+std::string SplitValue(double value, const TFormatSettings& settings);
+
+// Two decimals, the settings' separator: "0.98", "-5.30", for ulps and
+// correct digits; "INF" and "NAN" as the window writes them.
+std::string Hundredths(double value, const TFormatSettings& settings);
+
 // A caption made of a prefix and a number in the general format with 7
 // significant digits, nothing in between: "Результат:7.388995".
 std::string ValueLine(std::string_view prefix, float value, const TFormatSettings& settings);

@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+35"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n term</numerusform>

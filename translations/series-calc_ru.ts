@@ -68,7 +68,7 @@
         <translation>точность %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+17"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n&#xa0;член</numerusform>
@@ -109,7 +109,52 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+79"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+34"/>
+        <source>exact %1</source>
+        <translation>точное %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exact %1; both series give the same number: all digits lost</source>
+        <translation>точное %1; оба ряда дают одно и то же число: потеряны все цифры</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>exact %1; condition %2, %3 digits lost</source>
+        <translation>точное %1; число обусловленности %2, потеряно цифр: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no longer changes</source>
+        <translation>больше не меняется</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
+        <translation>погрешность обрыва: точная сумма первых n членов минус точный предел, цена того, что ряд оборван</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>rounding: the value minus the exact sum of the same n terms, what single precision costs</source>
+        <translation>погрешность округления: значение минус точная сумма тех же n членов, цена одинарной точности</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the rounding in units in the last place of the value</source>
+        <translation>погрешность округления в единицах последнего разряда (ulp) значения</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>correct significant digits of the value against the exact limit</source>
+        <translation>количество верных значащих цифр значения относительно точного предела</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the same statements with every store in double, minus the exact limit; not the program&apos;s result</source>
+        <translation>те же операторы, но каждое сохранение в double, минус точный предел; это не результат программы</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -132,6 +177,31 @@
         <location line="+2"/>
         <source>shown − exact</source>
         <translation>показанное − точное</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>trunc.</source>
+        <translation>обрыв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>round.</source>
+        <translation>округл.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ulps</source>
+        <translation>ulp</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>digits</source>
+        <translation>цифры</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>double err.</source>
+        <translation>погрешн. double</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -193,7 +263,7 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+80"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
@@ -319,7 +389,7 @@
 <context>
     <name>ResultHint</name>
     <message>
-        <location filename="../form/ResultHint.cpp" line="+16"/>
+        <location filename="../form/ResultHint.cpp" line="+18"/>
         <source>terms summed: %1</source>
         <translation>просуммировано членов: %1</translation>
     </message>
@@ -337,6 +407,16 @@
         <location line="+2"/>
         <source>shown − exact = %1</source>
         <translation>показанное − точное = %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>all digits lost to cancellation: both series give the same number</source>
+        <translation>из-за сокращения потеряны все цифры: оба ряда дают одно и то же число</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>about %1 of 7 digits lost to cancellation: the two series are nearly equal</source>
+        <translation>из-за сокращения потеряно около %1 из 7 цифр: два ряда почти равны</translation>
     </message>
 </context>
 <context>

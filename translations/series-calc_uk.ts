@@ -68,7 +68,7 @@
         <translation>точність %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+17"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n&#xa0;член</numerusform>
@@ -109,7 +109,52 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+79"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+34"/>
+        <source>exact %1</source>
+        <translation>точне %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exact %1; both series give the same number: all digits lost</source>
+        <translation>точне %1; обидва ряди дають те саме число: втрачено всі цифри</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>exact %1; condition %2, %3 digits lost</source>
+        <translation>точне %1; число обумовленості %2, втрачено цифр: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no longer changes</source>
+        <translation>більше не змінюється</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
+        <translation>похибка обриву: точна сума перших n членів мінус точна границя, ціна того, що ряд обірвано</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>rounding: the value minus the exact sum of the same n terms, what single precision costs</source>
+        <translation>похибка округлення: значення мінус точна сума тих самих n членів, ціна одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the rounding in units in the last place of the value</source>
+        <translation>похибка округлення в одиницях останнього розряду (ulp) значення</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>correct significant digits of the value against the exact limit</source>
+        <translation>кількість правильних значущих цифр значення відносно точної границі</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the same statements with every store in double, minus the exact limit; not the program&apos;s result</source>
+        <translation>ті самі оператори, але кожне збереження в double, мінус точна границя; це не результат програми</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -132,6 +177,31 @@
         <location line="+2"/>
         <source>shown − exact</source>
         <translation>показане − точне</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>trunc.</source>
+        <translation>обрив</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>round.</source>
+        <translation>округл.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ulps</source>
+        <translation>ulp</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>digits</source>
+        <translation>цифри</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>double err.</source>
+        <translation>похибка double</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -193,7 +263,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+80"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
@@ -319,7 +389,7 @@
 <context>
     <name>ResultHint</name>
     <message>
-        <location filename="../form/ResultHint.cpp" line="+16"/>
+        <location filename="../form/ResultHint.cpp" line="+18"/>
         <source>terms summed: %1</source>
         <translation>підсумовано членів: %1</translation>
     </message>
@@ -337,6 +407,16 @@
         <location line="+2"/>
         <source>shown − exact = %1</source>
         <translation>показане − точне = %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>all digits lost to cancellation: both series give the same number</source>
+        <translation>через скорочення втрачено всі цифри: обидва ряди дають те саме число</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>about %1 of 7 digits lost to cancellation: the two series are nearly equal</source>
+        <translation>через скорочення втрачено близько %1 з 7 цифр: два ряди майже рівні</translation>
     </message>
 </context>
 <context>
