@@ -1,5 +1,6 @@
 #include "ConvergencePlot.h"
 
+#include "AxisTicks.h"
 #include "ConvergenceTable.h"
 #include "SeriesSummary.h"
 #include "SeriesWords.h"
@@ -7,6 +8,7 @@
 #include "Text.h"
 #include "ValueLine.h"
 
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -33,21 +35,34 @@ template <class Axis> void SetRange(Axis* axis, double low, double high) {
         axis->setRange(low, high);
 }
 
-void SetLinearRange(QValueAxis* axis, Range range) {
+// Round ticks, labelled by us: Qt's own would repeat a label where the range
+// is narrow, and write a point whatever the locale.
+void SetLinearRange(QCategoryAxis* axis, Range range, const TFormatSettings& settings) {
     if (range.Low > range.High)
         range = {0, 1};
     const double pad = range.High > range.Low ? (range.High - range.Low) * 0.05
                                               : std::max(std::abs(range.High) * 0.05, 1.0);
+    const AxisTicks ticks = LinearTicks(range.Low - pad, range.High + pad, settings);
+    QStringList labels;
+    for (const std::string& label : ticks.Labels)
+        labels << ToQString(label);
+    if (axis->categoriesLabels() != labels) {
+        for (const QString& old : axis->categoriesLabels())
+            axis->remove(old);
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            axis->append(labels[i], ticks.First + double(i) * ticks.Step);
+    }
     SetRange(axis, range.Low - pad, range.High + pad);
 }
 
-// Whole decades around the values, labelled at most every 6th decade.
+// Whole decades around the values, labelled on each, or on every second
+// where they would crowd.
 void SetLogRange(QLogValueAxis* axis, Range range) {
     if (range.Low > range.High)
         range = {0.1, 1};
     const double low = std::floor(std::log10(range.Low));
     const double high = std::max(std::ceil(std::log10(range.High)), low + 1);
-    const double base = std::pow(10, std::ceil((high - low) / 6));
+    const double base = std::pow(10, DecadeStep(int(low), int(high)));
     if (axis->base() != base)
         axis->setBase(base);
     SetRange(axis, std::pow(10, low), std::pow(10, high));
@@ -95,13 +110,13 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     c.N->setTickType(QValueAxis::TicksDynamic);
     c.N->setTickAnchor(0);
     chart->addAxis(c.N, Qt::AlignBottom);
-    c.ValueAxis = new QValueAxis(chart);
+    c.ValueAxis = new QCategoryAxis(chart);
     c.ValueAxis->setTitleText(tr("value"));
-    c.ValueAxis->setLabelFormat("%.3g");
+    c.ValueAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     chart->addAxis(c.ValueAxis, Qt::AlignLeft);
     c.ErrorAxis = new QLogValueAxis(chart);
     c.ErrorAxis->setTitleText(tr("|value − exact|"));
-    c.ErrorAxis->setLabelFormat("%g");
+    c.ErrorAxis->setLabelFormat("%.0e"); // no decimal separator to get wrong
     chart->addAxis(c.ErrorAxis, Qt::AlignRight);
 
     c.Value = AddLine(chart, c.N, c.ValueAxis, Qt::SolidLine);
@@ -176,7 +191,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends
     if (chart.N->tickInterval() != (last <= 10 ? 1 : 5))
         chart.N->setTickInterval(last <= 10 ? 1 : 5);
-    SetLinearRange(chart.ValueAxis, valueRange);
+    SetLinearRange(chart.ValueAxis, valueRange, run.Settings);
     SetLogRange(chart.ErrorAxis, errorRange);
 
     return Sentence(kind, summary.Iterations, errors, leftOut, run.Settings);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -32,7 +33,7 @@ private:
         QLineSeries* Error;
         QLineSeries* Precision;
         QValueAxis* N;
-        QValueAxis* ValueAxis;
+        QCategoryAxis* ValueAxis;
         QLogValueAxis* ErrorAxis;
     };
 

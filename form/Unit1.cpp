@@ -116,6 +116,7 @@ void TForm1::ShowConvergence() {
             return;
         }
     }
+    Last.Settings = FormatSettings; // before the first Compute too
     ConvergenceWindow->ShowRun(Last);
     ConvergenceWindow->show();
     ConvergenceWindow->raise();

@@ -84,6 +84,8 @@ void Convergence(State& s, ConvergenceView* view) {
         for (QAbstractAxis* axis : chart->chart()->axes()) {
             auto* v = qobject_cast<QValueAxis*>(axis);
             auto* log = qobject_cast<QLogValueAxis*>(axis);
+            if (auto* c = qobject_cast<QCategoryAxis*>(axis)) // the labels are ours
+                s[key + ".axis " + axis->titleText() + " labels"] = c->categoriesLabels().join(' ');
             s[key + ".axis " + axis->titleText()] =
                 v ? N(v->min()) + " to " + N(v->max()) + ", labels " + v->labelFormat() +
                         (v->tickType() == QValueAxis::TicksDynamic
