@@ -65,7 +65,9 @@ void SetLogRange(QLogValueAxis* axis, Range range) {
     const double base = std::pow(10, DecadeStep(int(low), int(high)));
     if (axis->base() != base)
         axis->setBase(base);
-    SetRange(axis, std::pow(10, low), std::pow(10, high));
+    // A hair beyond the end decades, which Qt leaves unlabelled where the
+    // logarithm of its bound rounds to just inside them.
+    SetRange(axis, std::pow(10, low) * (1 - 1e-9), std::pow(10, high) * (1 + 1e-9));
 }
 
 QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style) {

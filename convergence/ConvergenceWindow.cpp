@@ -77,7 +77,6 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     splitter->addWidget(Table);
     splitter->addWidget(Plot);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({TableWidth(), 1});
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& caption, auto handler) {
@@ -107,6 +106,9 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     create();
     resize(QSize(1320, 760).boundedTo(
         screen()->availableGeometry().size().shrunkBy(windowHandle()->frameMargins())));
+    // The table as wide as its columns, but the plots keep half the window:
+    // the error's parts make the table wider than that, and it scrolls.
+    splitter->setSizes({std::min(TableWidth(), width() / 2), width() / 2});
 }
 
 // Wide enough for any number the table shows: measuring the cells instead
