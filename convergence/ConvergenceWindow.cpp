@@ -160,7 +160,7 @@ void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
     Run = run;
     Model->SetRun(run);
     FitStopRows();
-    Plot->SetRun(run);
+    Plot->SetRun(run, Model->Errors());
 }
 
 // Only the few rows that end a series have a stop reason: sizing every row to

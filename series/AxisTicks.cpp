@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int LeastTicks = 4;
-constexpr int MostDecades = 7; // labels a decade apart, beyond that every second
+constexpr int MostDecades = 7; // labelled decades on one axis, at most
 
 // The ticks of a step in [low, high], as whole multiples of it: counted in
 // whole numbers, so that adding steps cannot drift.
@@ -60,5 +60,5 @@ AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) 
 }
 
 int DecadeStep(int low, int high) {
-    return high - low > MostDecades ? 2 : 1;
+    return std::max(1, (high - low + MostDecades - 1) / MostDecades);
 }

@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+78"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+117"/>
         <source>Convergence plot</source>
         <translation>График сходимости</translation>
     </message>
@@ -33,18 +33,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+56"/>
+        <location line="+70"/>
         <source>value</source>
         <translation>значение</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+64"/>
+        <location line="-66"/>
+        <location line="+89"/>
         <source>|value − exact|</source>
         <translation>|значение − точное|</translation>
     </message>
     <message numerus="yes">
-        <location line="-12"/>
+        <location line="-23"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>значение (пропущено INF/NaN: %n)</numerusform>
@@ -63,12 +63,56 @@
         <translation>остановка при n = %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>no longer changes after n = %1</source>
+        <translation>больше не меняется после n = %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1, %n left out: 0, INF or NaN</source>
+        <translation>
+            <numerusform>%1, пропущено %n значение: 0, INF или NaN</numerusform>
+            <numerusform>%1, пропущено %n значения: 0, INF или NaN</numerusform>
+            <numerusform>%1, пропущено %n значений: 0, INF или NaN</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>|truncation|</source>
+        <translation>|обрыв|</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>|rounding|</source>
+        <translation>|округление|</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>half an ulp %1</source>
+        <translation>половина ulp %1</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>precision %1</source>
         <translation>точность %1</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>Where it settles: %1.</source>
+        <translation>Где сумма устанавливается: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>At the end, truncation is the larger part of the error.</source>
+        <translation>В конце большая часть погрешности — погрешность обрыва.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>At the end, rounding is the larger part of the error.</source>
+        <translation>В конце большая часть погрешности — погрешность округления.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+9"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n&#xa0;член</numerusform>
@@ -222,7 +266,7 @@
         <translation>Все итерации</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Save table as CSV…</source>
         <translation>Сохранить таблицу в формате CSV…</translation>
     </message>
@@ -263,7 +307,7 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+83"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>

@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+78"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+117"/>
         <source>Convergence plot</source>
         <translation>Графік збіжності</translation>
     </message>
@@ -33,18 +33,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+56"/>
+        <location line="+70"/>
         <source>value</source>
         <translation>значення</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+64"/>
+        <location line="-66"/>
+        <location line="+89"/>
         <source>|value − exact|</source>
         <translation>|значення − точне|</translation>
     </message>
     <message numerus="yes">
-        <location line="-12"/>
+        <location line="-23"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>значення (пропущено INF/NaN: %n)</numerusform>
@@ -63,12 +63,56 @@
         <translation>зупинка при n = %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>no longer changes after n = %1</source>
+        <translation>більше не змінюється після n = %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1, %n left out: 0, INF or NaN</source>
+        <translation>
+            <numerusform>%1, пропущено %n значення: 0, INF або NaN</numerusform>
+            <numerusform>%1, пропущено %n значення: 0, INF або NaN</numerusform>
+            <numerusform>%1, пропущено %n значень: 0, INF або NaN</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>|truncation|</source>
+        <translation>|обрив|</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>|rounding|</source>
+        <translation>|округлення|</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>half an ulp %1</source>
+        <translation>половина ulp %1</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>precision %1</source>
         <translation>точність %1</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>Where it settles: %1.</source>
+        <translation>Де сума усталюється: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>At the end, truncation is the larger part of the error.</source>
+        <translation>Наприкінці більша частина похибки — похибка обриву.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>At the end, rounding is the larger part of the error.</source>
+        <translation>Наприкінці більша частина похибки — похибка округлення.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+9"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n&#xa0;член</numerusform>
@@ -222,7 +266,7 @@
         <translation>Усі ітерації</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Save table as CSV…</source>
         <translation>Зберегти таблицю у форматі CSV…</translation>
     </message>
@@ -263,7 +307,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+83"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
