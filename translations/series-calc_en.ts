@@ -4,7 +4,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message numerus="yes">
-        <location filename="../convergence/ConvergencePlot.cpp" line="+208"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+213"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>value, %n INF or NaN left out</numerusform>

@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+117"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+122"/>
         <source>Convergence plot</source>
         <translation>График сходимости</translation>
     </message>
@@ -320,12 +320,42 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+34"/>
+        <location filename="../form/HelpWindow.cpp" line="+37"/>
         <source>Series Calculator help</source>
         <translation>Справка по программе «Степенной ряд»</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
+        <source>Where the error comes from</source>
+        <translation>Откуда берётся погрешность</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The convergence window splits each value&apos;s error, shown − exact, in two. Truncation is what cutting the series off costs: the exact sum of its first n terms minus the exact limit. Rounding is what single precision costs: the value minus that exact sum. The two add up to the error.</source>
+        <translation>Окно сходимости раскладывает погрешность каждого значения, показанное − точное, на две части. Погрешность обрыва — цена того, что ряд оборван: точная сумма первых n членов ряда минус точный предел. Погрешность округления — цена одинарной точности: значение минус эту точную сумму. Вместе они дают погрешность.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ulp is the spacing of singles at the value, a unit in its last place; the ulps column gives the rounding in them. Correct digits are −log₁₀ of the error relative to the exact limit: a single holds about 7.</source>
+        <translation>Ulp — расстояние между соседними числами одинарной точности около значения, единица его последнего разряда; столбец ulp даёт погрешность округления в этих единицах. Количество верных цифр — это −log₁₀ относительной погрешности относительно точного предела: у числа одинарной точности их около 7.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The double column sums the same series by the same statements, with every result stored in double instead of single, and gives its error. It shows how much of the rounding is single precision&apos;s; it is not the program&apos;s result.</source>
+        <translation>Столбец double суммирует тот же ряд теми же операторами, но сохраняет каждый результат в double вместо одинарной точности, и показывает его погрешность. Он показывает, какая часть округления приходится на одинарную точность; это не результат программы.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With x = 1 and precision %1, the e^2x series stops after 10 terms at %2: truncation %3, rounding %4. With precision 0 it runs %5 terms, but after term 13 the sum no longer changes: every later term is below half an ulp of it, and the error stays at %6, all of it rounding.</source>
+        <translation>При x = 1 и точности %1 ряд для e^2x останавливается после 10 членов на %2: погрешность обрыва %3, погрешность округления %4. При точности 0 он суммирует %5 членов, но после 13-го члена сумма больше не меняется: каждый следующий член меньше половины ulp суммы, и погрешность остаётся %6 — это вся погрешность округления.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancellation: the combined value subtracts the two series. Where they are nearly equal, their rounding stays while their difference shrinks, and digits are lost. The condition number (|S1| + |S2|) / |S1 − S2| says how much; its log₁₀ is the digits lost. At x = %1 both series are about 25, and about 5 of 7 digits are lost.</source>
+        <translation>Сокращение: значение выражения вычитает один ряд из другого. Когда ряды почти равны, их погрешность округления остаётся, а разность уменьшается, и цифры теряются. Сколько — говорит число обусловленности (|S1| + |S2|) / |S1 − S2|; его log₁₀ — количество потерянных цифр. При x = %1 оба ряда около 25, и потеряно около 5 из 7 цифр.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>What it computes</source>
         <translation>Что вычисляет программа</translation>
     </message>
@@ -355,7 +385,7 @@
         <translation>Щёлкните правой кнопкой мыши по результату или записанному числу, чтобы скопировать это число в том виде, в каком оно показано, все три результата (по одному числу в строке, сверху вниз) или все итерации последнего вычисления в формате CSV — тот же текст, что выводит &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Двойной щелчок выделяет число целиком.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Клавиши</translation>
     </message>

@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+117"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+122"/>
         <source>Convergence plot</source>
         <translation>Графік збіжності</translation>
     </message>
@@ -320,12 +320,42 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+34"/>
+        <location filename="../form/HelpWindow.cpp" line="+37"/>
         <source>Series Calculator help</source>
         <translation>Довідка програми «Степеневий ряд»</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
+        <source>Where the error comes from</source>
+        <translation>Звідки береться похибка</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The convergence window splits each value&apos;s error, shown − exact, in two. Truncation is what cutting the series off costs: the exact sum of its first n terms minus the exact limit. Rounding is what single precision costs: the value minus that exact sum. The two add up to the error.</source>
+        <translation>Вікно збіжності розкладає похибку кожного значення, показане − точне, на дві частини. Похибка обриву — ціна того, що ряд обірвано: точна сума перших n членів ряду мінус точна границя. Похибка округлення — ціна одинарної точності: значення мінус цю точну суму. Разом вони дають похибку.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ulp is the spacing of singles at the value, a unit in its last place; the ulps column gives the rounding in them. Correct digits are −log₁₀ of the error relative to the exact limit: a single holds about 7.</source>
+        <translation>Ulp — відстань між сусідніми числами одинарної точності біля значення, одиниця його останнього розряду; стовпець ulp дає похибку округлення в цих одиницях. Кількість правильних цифр — це −log₁₀ відносної похибки щодо точної границі: число одинарної точності має їх близько 7.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The double column sums the same series by the same statements, with every result stored in double instead of single, and gives its error. It shows how much of the rounding is single precision&apos;s; it is not the program&apos;s result.</source>
+        <translation>Стовпець double підсумовує той самий ряд тими самими операторами, але зберігає кожен результат у double замість одинарної точності, і показує його похибку. Він показує, яка частина округлення припадає на одинарну точність; це не результат програми.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With x = 1 and precision %1, the e^2x series stops after 10 terms at %2: truncation %3, rounding %4. With precision 0 it runs %5 terms, but after term 13 the sum no longer changes: every later term is below half an ulp of it, and the error stays at %6, all of it rounding.</source>
+        <translation>При x = 1 і точності %1 ряд для e^2x зупиняється після 10 членів на %2: похибка обриву %3, похибка округлення %4. При точності 0 він підсумовує %5 членів, але після 13-го члена сума більше не змінюється: кожен наступний член менший за половину ulp суми, і похибка лишається %6 — це вся похибка округлення.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancellation: the combined value subtracts the two series. Where they are nearly equal, their rounding stays while their difference shrinks, and digits are lost. The condition number (|S1| + |S2|) / |S1 − S2| says how much; its log₁₀ is the digits lost. At x = %1 both series are about 25, and about 5 of 7 digits are lost.</source>
+        <translation>Скорочення: значення виразу віднімає один ряд від іншого. Коли ряди майже рівні, їхня похибка округлення лишається, а різниця зменшується, і цифри втрачаються. Скільки — каже число обумовленості (|S1| + |S2|) / |S1 − S2|; його log₁₀ — кількість утрачених цифр. При x = %1 обидва ряди близько 25, і втрачено близько 5 із 7 цифр.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>What it computes</source>
         <translation>Що обчислює програма</translation>
     </message>
@@ -355,7 +385,7 @@
         <translation>Клацніть правою кнопкою миші на результаті або записаному числі, щоб скопіювати це число так, як воно показане, усі три результати (по одному числу в рядку, згори донизу) або всі ітерації останнього обчислення у форматі CSV, як їх виводить &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Подвійне клацання виділяє число повністю.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Клавіші</translation>
     </message>
