@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisRow{"OneValueGetsRoom", false, 5.01, 5.01, '.', "4.8 4.9 5.0 5.1 5.2"},
                     AxisRow{"DecadesOneToTenBillionthEverySecond", true, -9, 0, '.', "2"},
                     AxisRow{"FewDecadesEach", true, -5, 0, '.', "1"},
-        AxisRow{"ThirtyFiveDecadesEveryFifth", true, -34, 1, '.', "5"}),
+                    AxisRow{"ThirtyFiveDecadesEveryFifth", true, -34, 1, '.', "5"}),
     [](const testing::TestParamInfo<AxisRow>& info) { return std::string(info.param.Name); });
 
 } // namespace
