@@ -1,5 +1,6 @@
 #include "ConvergencePlot.h"
 
+#include "AxisTicks.h"
 #include "ConvergenceTable.h"
 #include "SeriesSummary.h"
 #include "SeriesWords.h"
@@ -7,6 +8,7 @@
 #include "Text.h"
 #include "ValueLine.h"
 
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -33,34 +35,76 @@ template <class Axis> void SetRange(Axis* axis, double low, double high) {
         axis->setRange(low, high);
 }
 
-void SetLinearRange(QValueAxis* axis, Range range) {
+// Round ticks, labelled by us: Qt's own would repeat a label where the range
+// is narrow, and write a point whatever the locale.
+void SetLinearRange(QCategoryAxis* axis, Range range, const TFormatSettings& settings) {
     if (range.Low > range.High)
         range = {0, 1};
     const double pad = range.High > range.Low ? (range.High - range.Low) * 0.05
                                               : std::max(std::abs(range.High) * 0.05, 1.0);
+    const AxisTicks ticks = LinearTicks(range.Low - pad, range.High + pad, settings);
+    QStringList labels;
+    for (const std::string& label : ticks.Labels)
+        labels << ToQString(label);
+    if (axis->categoriesLabels() != labels) {
+        for (const QString& old : axis->categoriesLabels())
+            axis->remove(old);
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            axis->append(labels[i], ticks.First + double(i) * ticks.Step);
+    }
     SetRange(axis, range.Low - pad, range.High + pad);
 }
 
-// Whole decades around the values, labelled at most every 6th decade.
+// Whole decades around the values, labelled on each, or on every second
+// where they would crowd.
 void SetLogRange(QLogValueAxis* axis, Range range) {
     if (range.Low > range.High)
         range = {0.1, 1};
     const double low = std::floor(std::log10(range.Low));
     const double high = std::max(std::ceil(std::log10(range.High)), low + 1);
-    const double base = std::pow(10, std::ceil((high - low) / 6));
+    const double base = std::pow(10, DecadeStep(int(low), int(high)));
     if (axis->base() != base)
         axis->setBase(base);
-    SetRange(axis, std::pow(10, low), std::pow(10, high));
+    // A hair beyond the end decades, which Qt leaves unlabelled where the
+    // logarithm of its bound rounds to just inside them.
+    SetRange(axis, std::pow(10, low) * (1 - 1e-9), std::pow(10, high) * (1 + 1e-9));
 }
 
-QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style) {
+// The points of one error line a log axis can show; the rest counted.
+struct LogLine {
+    QList<QPointF> Points;
+    int LeftOut = 0;
+    void Add(int n, double error, Range& range) {
+        if (!(std::isfinite(error) && error > 0)) { // a log axis has no place for 0
+            ++LeftOut;
+            return;
+        }
+        Points << QPointF(n, error);
+        range.Add(error);
+    }
+};
+
+// Half the spacing of singles at `value`; 0 where there is none to show.
+double HalfUlp(float value) {
+    if (!std::isfinite(value) || value == 0)
+        return 0;
+    const float next = std::nextafter(std::abs(value), INFINITY);
+    return (double{next} - std::abs(double{value})) / 2;
+}
+
+// The theme's next colour, unless `color` names one: the error and its parts
+// each have their own, apart from the value's.
+QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style,
+                     QColor color = {}) {
     auto* line = new QLineSeries(chart);
     chart->addSeries(line);
     line->attachAxis(x);
     line->attachAxis(y);
-    if (style != Qt::SolidLine) {
+    if (style != Qt::SolidLine || color.isValid()) {
         QPen pen = line->pen();
         pen.setStyle(style);
+        if (color.isValid())
+            pen.setColor(color);
         line->setPen(pen);
     }
     return line;
@@ -95,13 +139,13 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     c.N->setTickType(QValueAxis::TicksDynamic);
     c.N->setTickAnchor(0);
     chart->addAxis(c.N, Qt::AlignBottom);
-    c.ValueAxis = new QValueAxis(chart);
+    c.ValueAxis = new QCategoryAxis(chart);
     c.ValueAxis->setTitleText(tr("value"));
-    c.ValueAxis->setLabelFormat("%.3g");
+    c.ValueAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     chart->addAxis(c.ValueAxis, Qt::AlignLeft);
     c.ErrorAxis = new QLogValueAxis(chart);
     c.ErrorAxis->setTitleText(tr("|value − exact|"));
-    c.ErrorAxis->setLabelFormat("%g");
+    c.ErrorAxis->setLabelFormat("%.0e"); // no decimal separator to get wrong
     chart->addAxis(c.ErrorAxis, Qt::AlignRight);
 
     c.Value = AddLine(chart, c.N, c.ValueAxis, Qt::SolidLine);
@@ -113,40 +157,54 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     chart->addSeries(c.Stop);
     c.Stop->attachAxis(c.N);
     c.Stop->attachAxis(c.ValueAxis);
-    c.Error = AddLine(chart, c.N, c.ErrorAxis, Qt::SolidLine);
+    c.Settled = new QScatterSeries(chart);
+    c.Settled->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    c.Settled->setMarkerSize(12);
+    chart->addSeries(c.Settled);
+    c.Settled->attachAxis(c.N);
+    c.Settled->attachAxis(c.ValueAxis);
+    c.Error = AddLine(chart, c.N, c.ErrorAxis, Qt::SolidLine, QColor(200, 30, 30));
+    c.Truncation = AddLine(chart, c.N, c.ErrorAxis, Qt::DashLine, QColor(110, 40, 170));
+    c.Rounding = AddLine(chart, c.N, c.ErrorAxis, Qt::DashDotLine, QColor(20, 130, 60));
+    c.HalfUlp = AddLine(chart, c.N, c.ErrorAxis, Qt::DotLine, QColor(120, 120, 120));
     c.Precision = AddLine(chart, c.N, c.ErrorAxis, Qt::DotLine);
     return c;
 }
 
-void ConvergencePlot::SetRun(const ConvergenceRun& run) {
+void ConvergencePlot::SetRun(const ConvergenceRun& run, std::span<const ValueErrors> errors) {
     QStringList sentences;
     for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second}) {
         Chart& chart = Charts[int(kind)];
-        sentences << ShowSeries(chart, kind, run);
+        sentences << ShowSeries(chart, kind, run, errors);
         chart.View->setAccessibleDescription(sentences.back());
     }
     setAccessibleDescription(sentences.join(' '));
 }
 
-QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run) {
+QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run,
+                                    std::span<const ValueErrors> split) {
     const double exact = ExactValue(kind, run.X);
-    QList<QPointF> values, errors;
+    QList<QPointF> values;
+    LogLine errors, truncation, rounding;
     Range valueRange, errorRange;
     int leftOut = 0;
-    for (const SeriesValue& v : run.Values) {
+    for (size_t i = 0; i < run.Values.size(); ++i) {
+        const SeriesValue& v = run.Values[i];
         if (v.Kind != kind)
             continue;
+        if (i < split.size()) {
+            truncation.Add(v.Iteration, std::abs(split[i].Truncation.ToDouble()), errorRange);
+            rounding.Add(v.Iteration,
+                         split[i].Rounding ? std::abs(split[i].Rounding->ToDouble()) : NAN,
+                         errorRange);
+        }
+        errors.Add(v.Iteration, std::abs(double{v.Value} - exact), errorRange);
         if (!std::isfinite(v.Value)) {
             ++leftOut;
             continue;
         }
         values << QPointF(v.Iteration, v.Value);
         valueRange.Add(v.Value);
-        const double error = std::abs(double{v.Value} - exact);
-        if (std::isfinite(error) && error > 0) { // a log axis has no place for 0
-            errors << QPointF(v.Iteration, error);
-            errorRange.Add(error);
-        }
     }
     const SeriesSummary& summary = run.Summaries[int(kind)];
     const double last = std::max(summary.Iterations, 2);
@@ -163,8 +221,30 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     if (std::isfinite(summary.Value))
         chart.Stop->append(summary.Iterations, summary.Value);
     chart.Stop->setName(tr("stopped at n = %1").arg(summary.Iterations));
-    chart.Error->replace(errors);
-    chart.Error->setName(tr("|value − exact|"));
+    chart.Settled->clear();
+    chart.Settled->setVisible(summary.Settled > 0);
+    if (summary.Settled > 0) {
+        chart.Settled->append(summary.Settled, summary.Value);
+        chart.Settled->setName(tr("no longer changes after n = %1").arg(summary.Settled));
+    }
+    const auto showLine = [&](QLineSeries* line, const LogLine& points, const QString& name) {
+        line->replace(points.Points);
+        line->setName(points.LeftOut
+                          ? tr("%1, %n left out: 0, INF or NaN", "", points.LeftOut).arg(name)
+                          : name);
+    };
+    showLine(chart.Error, errors, tr("|value − exact|"));
+    showLine(chart.Truncation, truncation, tr("|truncation|"));
+    showLine(chart.Rounding, rounding, tr("|rounding|"));
+    const double halfUlp = HalfUlp(summary.Value);
+    chart.HalfUlp->clear();
+    chart.HalfUlp->setVisible(halfUlp > 0);
+    if (halfUlp > 0) {
+        chart.HalfUlp->append({QPointF(1, halfUlp), QPointF(last, halfUlp)});
+        chart.HalfUlp->setName(
+            tr("half an ulp %1").arg(ToQString(RoughValue(halfUlp, run.Settings))));
+        errorRange.Add(halfUlp);
+    }
     chart.Precision->clear();
     chart.Precision->setVisible(run.Precision > 0);
     if (run.Precision > 0) {
@@ -176,18 +256,24 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends
     if (chart.N->tickInterval() != (last <= 10 ? 1 : 5))
         chart.N->setTickInterval(last <= 10 ? 1 : 5);
-    SetLinearRange(chart.ValueAxis, valueRange);
+    SetLinearRange(chart.ValueAxis, valueRange, run.Settings);
     SetLogRange(chart.ErrorAxis, errorRange);
 
-    return Sentence(kind, summary.Iterations, errors, leftOut, run.Settings);
+    QString sentence = Sentence(kind, summary.Iterations, errors.Points, leftOut, run.Settings);
+    if (const QString settled = SettledText(summary, run.Settings); !settled.isEmpty())
+        sentence += ' ' + tr("Where it settles: %1.").arg(settled);
+    if (!truncation.Points.isEmpty() && !rounding.Points.isEmpty() &&
+        truncation.Points.back().x() == rounding.Points.back().x())
+        sentence += ' ' + (truncation.Points.back().y() > rounding.Points.back().y()
+                               ? tr("At the end, truncation is the larger part of the error.")
+                               : tr("At the end, rounding is the larger part of the error."));
+    return sentence;
 }
 
 // "e^2x: 10 terms, the error falls from 4.4 to 0.000061."
 QString ConvergencePlot::Sentence(SeriesKind kind, int terms, const QList<QPointF>& errors,
                                   int leftOut, const TFormatSettings& settings) {
-    const auto number = [&](double value) {
-        return ToQString(RoughValue(value, settings));
-    };
+    const auto number = [&](double value) { return ToQString(RoughValue(value, settings)); };
     const QString name = WordsFor(kind).Name;
     QString sentence = tr("%1: %n terms", "", terms).arg(name);
     if (errors.isEmpty())

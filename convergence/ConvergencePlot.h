@@ -1,9 +1,13 @@
 #pragma once
 
 #include "ConvergenceView.h"
+#include "ErrorSplit.h"
+
+#include <span>
 
 #include <QWidget>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -12,16 +16,19 @@ class QScatterSeries;
 class QValueAxis;
 
 // One chart per series: its running value against n with the exact limit as a
-// line and a marker where it stopped, and |value − exact| on a logarithmic axis
-// with the precision where it is above 0. INF and NaN are left out, and the
-// legend says how many. The accessible description sums the charts up.
+// line, a marker where it stopped and one where it stopped changing; and on a
+// logarithmic axis the error, |value − exact|, with its two parts, truncation
+// and rounding, beside half an ulp of the value and the precision where it is
+// above 0. What a log axis cannot show (INF, NaN, 0) is left out, and the
+// legend says how much. The accessible description sums the charts up.
 class ConvergencePlot : public QWidget {
     Q_OBJECT
 
 public:
     explicit ConvergencePlot(QWidget* parent = nullptr);
 
-    void SetRun(const ConvergenceRun& run);
+    // `errors`: SplitErrors of the run's values.
+    void SetRun(const ConvergenceRun& run, std::span<const ValueErrors> errors);
 
 private:
     struct Chart {
@@ -29,16 +36,21 @@ private:
         QLineSeries* Value;
         QLineSeries* Exact;
         QScatterSeries* Stop;
+        QScatterSeries* Settled;
         QLineSeries* Error;
+        QLineSeries* Truncation;
+        QLineSeries* Rounding;
+        QLineSeries* HalfUlp;
         QLineSeries* Precision;
         QValueAxis* N;
-        QValueAxis* ValueAxis;
+        QCategoryAxis* ValueAxis;
         QLogValueAxis* ErrorAxis;
     };
 
     Chart MakeChart(SeriesKind kind);
     // Shows the run's values of `kind`; returns the sentence that sums them up.
-    QString ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run);
+    QString ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run,
+                       std::span<const ValueErrors> errors);
     static QString Sentence(SeriesKind kind, int terms, const QList<QPointF>& errors, int leftOut,
                             const TFormatSettings& settings);
 

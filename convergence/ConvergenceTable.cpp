@@ -7,9 +7,12 @@
 
 #include <QTextDocument>
 
+#include <cmath>
+
 void ConvergenceTable::SetRun(const ConvergenceRun& run) {
     beginResetModel();
     Run = run;
+    Split = SplitErrors(run.Values);
     endResetModel();
 }
 
@@ -21,7 +24,38 @@ int ConvergenceTable::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : StopColumn + 1;
 }
 
-QVariant ConvergenceTable::Display(const SeriesValue& value, int column) const {
+// Why the series stopped on its last row, a mark where it stopped changing,
+// and on the combined row what the subtraction cost.
+QString ConvergenceTable::StopCell(const SeriesValue& value) const {
+    const SeriesSummary& summary = Run.Summaries[int(value.Kind)];
+    if (value.Kind == SeriesKind::Combined) {
+        const QString exact = ToQString(ShownValue(summary.Exact, Run.Settings));
+        if (!std::isfinite(summary.Value)) // no cancellation to speak of in INF or NaN
+            return tr("exact %1").arg(exact);
+        if (!std::isfinite(summary.Condition))
+            return tr("exact %1; both series give the same number: all digits lost").arg(exact);
+        return tr("exact %1; condition %2, %3 digits lost")
+            .arg(exact, ToQString(SplitValue(summary.Condition, Run.Settings)),
+                 ToQString(Hundredths(summary.DigitsLost, Run.Settings)));
+    }
+    if (value.Stop != SeriesStop::GoesOn)
+        return StopText(summary, Run.Settings).replace('\n', QStringLiteral("; "));
+    if (value.Iteration == summary.Settled)
+        return tr("no longer changes");
+    return {};
+}
+
+QString ConvergenceTable::StopTip(const SeriesValue& value) const {
+    if (value.Kind != SeriesKind::Combined && value.Stop == SeriesStop::GoesOn &&
+        value.Iteration == Run.Summaries[int(value.Kind)].Settled)
+        return SettledText(Run.Summaries[int(value.Kind)], Run.Settings);
+    return StopCell(value);
+}
+
+QVariant ConvergenceTable::Display(int row, int column) const {
+    const SeriesValue& value = Run.Values[size_t(row)];
+    const ValueErrors* split = size_t(row) < Split.size() ? &Split[size_t(row)] : nullptr;
+    const auto number = [&](std::string text) { return ToQString(text); };
     const bool series = value.Kind != SeriesKind::Combined;
     switch (column) {
     case SeriesColumn:
@@ -29,17 +63,27 @@ QVariant ConvergenceTable::Display(const SeriesValue& value, int column) const {
     case IterationColumn:
         return series ? QVariant(value.Iteration) : QVariant();
     case TermColumn:
-        return series ? ToQString(ShownValue(value.Term, Run.Settings)) : QString();
+        return series ? number(ShownValue(value.Term, Run.Settings)) : QString();
     case ValueColumn:
-        return ToQString(ShownValue(value.Value, Run.Settings));
+        return number(ShownValue(value.Value, Run.Settings));
     case ErrorColumn:
-        return ToQString(
+        return number(
             ShownValue(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings));
+    case TruncationColumn:
+        return split ? number(SplitValue(split->Truncation.ToDouble(), Run.Settings)) : QString();
+    case RoundingColumn:
+        return split && split->Rounding
+                   ? number(SplitValue(split->Rounding->ToDouble(), Run.Settings))
+                   : QString();
+    case UlpsColumn:
+        return split && split->Ulps ? number(Hundredths(*split->Ulps, Run.Settings)) : QString();
+    case DigitsColumn:
+        return split && split->Digits ? number(Hundredths(*split->Digits, Run.Settings))
+                                      : QString();
+    case DoubleColumn:
+        return split ? number(SplitValue(split->DoubleError.ToDouble(), Run.Settings)) : QString();
     case StopColumn:
-        if (value.Stop == SeriesStop::GoesOn)
-            return QString();
-        return StopText(Run.Summaries[int(value.Kind)], Run.Settings)
-            .replace('\n', QStringLiteral("; "));
+        return StopCell(value);
     }
     return {};
 }
@@ -50,9 +94,9 @@ QVariant ConvergenceTable::data(const QModelIndex& index, int role) const {
     const SeriesValue& value = Run.Values[size_t(index.row())];
     const bool series = value.Kind != SeriesKind::Combined;
     if (role == Qt::DisplayRole)
-        return Display(value, index.column());
+        return Display(index.row(), index.column());
     if (role == Qt::ToolTipRole && index.column() == StopColumn) { // rich text wraps
-        const QString why = Display(value, index.column()).toString();
+        const QString why = StopTip(value);
         return why.isEmpty() ? QVariant() : Qt::convertFromPlainText(why, Qt::WhiteSpaceNormal);
     }
     if (role == Qt::TextAlignmentRole && index.column() != SeriesColumn &&
@@ -72,7 +116,27 @@ QVariant ConvergenceTable::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ConvergenceTable::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+        switch (section) { // the narrow headers in full
+        case TruncationColumn:
+            return tr("truncation: the exact sum of the first n terms minus the exact limit, what "
+                      "cutting the series off costs");
+        case RoundingColumn:
+            return tr("rounding: the value minus the exact sum of the same n terms, what single "
+                      "precision costs");
+        case UlpsColumn:
+            return tr("the rounding in units in the last place of the value");
+        case DigitsColumn:
+            return tr("correct significant digits of the value against the exact limit");
+        case DoubleColumn:
+            return tr("the same statements with every store in double, minus the exact limit; "
+                      "not the program's result");
+        }
+        return {};
+    }
+    if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case SeriesColumn:
@@ -85,6 +149,16 @@ QVariant ConvergenceTable::headerData(int section, Qt::Orientation orientation, 
         return tr("value");
     case ErrorColumn:
         return tr("shown − exact");
+    case TruncationColumn:
+        return tr("trunc.");
+    case RoundingColumn:
+        return tr("round.");
+    case UlpsColumn:
+        return tr("ulps");
+    case DigitsColumn:
+        return tr("digits");
+    case DoubleColumn:
+        return tr("double err.");
     case StopColumn:
         return tr("stopped");
     }

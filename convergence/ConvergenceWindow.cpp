@@ -77,7 +77,6 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     splitter->addWidget(Table);
     splitter->addWidget(Plot);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({TableWidth(), 1});
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& caption, auto handler) {
@@ -107,6 +106,9 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     create();
     resize(QSize(1320, 760).boundedTo(
         screen()->availableGeometry().size().shrunkBy(windowHandle()->frameMargins())));
+    // The table as wide as its columns, but the plots keep half the window:
+    // the error's parts make the table wider than that, and it scrolls.
+    splitter->setSizes({std::min(TableWidth(), width() / 2), width() / 2});
 }
 
 // Wide enough for any number the table shows: measuring the cells instead
@@ -114,8 +116,16 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
 void ConvergenceWindow::SizeColumns() {
     const QFontMetrics metrics = Table->fontMetrics();
     const int padding = 2 * metrics.averageCharWidth();
-    const QString widest[] = {WordsFor(SeriesKind::Combined).Name, "888", "-8.888888E-08",
-                              "-8.888888E-08", "-0.00008888888"};
+    const QString widest[] = {WordsFor(SeriesKind::Combined).Name,
+                              "888",
+                              "-8.888888E-08",
+                              "-8.888888E-08",
+                              "-0.00008888888",
+                              "-0.0000888",
+                              "-0.0000888",
+                              "-8888.88",
+                              "-8.88",
+                              "-0.0000888"};
     for (int column = ConvergenceTable::SeriesColumn; column < ConvergenceTable::StopColumn;
          ++column) {
         const QString header =
@@ -150,7 +160,7 @@ void ConvergenceWindow::ShowRun(const ConvergenceRun& run) {
     Run = run;
     Model->SetRun(run);
     FitStopRows();
-    Plot->SetRun(run);
+    Plot->SetRun(run, Model->Errors());
 }
 
 // Only the few rows that end a series have a stop reason: sizing every row to
@@ -184,7 +194,7 @@ QString ConvergenceWindow::WriteWhole(const QString& path, const QByteArray& byt
 }
 
 QString ConvergenceWindow::SaveCsv(const QString& path) const {
-    return WriteWhole(path, QByteArray::fromStdString(SeriesCsv(Run.Values)));
+    return WriteWhole(path, QByteArray::fromStdString(SeriesCsv(Run.Values, Model->Errors())));
 }
 
 QString ConvergenceWindow::SaveSvg(const QString& path) {

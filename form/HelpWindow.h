@@ -15,4 +15,5 @@ public:
 
     // The help as rich text.
     static QString Text();
+    static QString ErrorSection();
 };

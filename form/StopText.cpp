@@ -32,10 +32,17 @@ QString Worded(const Sentence& sentence, const TFormatSettings& settings) {
 
 } // namespace
 
+QString SettledText(const SeriesSummary& summary, const TFormatSettings& settings) {
+    const Sentence settled = SettledReason(summary);
+    return settled.Text ? Worded(settled, settings) : QString();
+}
+
 QString StopText(const SeriesSummary& summary, const TFormatSettings& settings) {
     const Sentence reason = StopReason(summary);
     QString text = reason.Text ? Worded(reason, settings) : QString();
     if (const Sentence became = NonFiniteReason(summary); became.Text)
         text += '\n' + Worded(became, settings);
+    if (const QString settled = SettledText(summary, settings); !settled.isEmpty())
+        text += '\n' + settled;
     return text;
 }

@@ -91,6 +91,8 @@ void TForm1::ShowSummaries() {
         const SeriesKind kind = summary.Kind;
         ResultLabel(kind)->SetHint(ResultHint(summary, FormatSettings));
         spoken << SpokenResult(kind, summary.Value, FormatSettings);
+        if (const QString lost = CancellationText(summary); !lost.isEmpty())
+            spoken.back() += "; " + lost;
         ResultLabel(kind)->setAccessibleName(spoken.back());
     }
     Announce(this, spoken.join("; "));
@@ -114,6 +116,7 @@ void TForm1::ShowConvergence() {
             return;
         }
     }
+    Last.Settings = FormatSettings; // before the first Compute too
     ConvergenceWindow->ShowRun(Last);
     ConvergenceWindow->show();
     ConvergenceWindow->raise();

@@ -3,7 +3,8 @@
 # saves and reads back the record, and writes a screenshot of the window.
 # Usage: scripts/screenshot.sh [OUTPUT.png] (default docs/screenshot.png)
 # With CONVERGENCE=1 it then opens the convergence window (Ctrl+D) and takes
-# that instead, as docs/convergence.png; with HELP=1 the help (F1). The window
+# that instead, as docs/convergence.png (CONVERGENCE=last: its table on the
+# combined value's row); with HELP=1 the help (F1). The window
 # runs under uk_UA.UTF-8 unless LOCALE names another locale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,6 +49,8 @@ if [ -n "${CONVERGENCE:-}" ]; then
     xdotool key ctrl+d
     window=$(next_window)
     sleep 1
+    # CONVERGENCE=last: the table scrolled to its last row, the combined value.
+    [ "$CONVERGENCE" = last ] && xdotool key ctrl+End && sleep 0.5
 elif [ -n "${HELP:-}" ]; then
     xdotool key F1
     window=$(next_window)

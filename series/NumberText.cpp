@@ -36,6 +36,19 @@ std::string RoughValue(double value, const TFormatSettings& settings) {
     return FloatToStrF(value, ffGeneral, 2, 2, settings);
 }
 
+std::string SplitValue(double value, const TFormatSettings& settings) {
+    return FloatToStrF(value, ffGeneral, 3, 2, settings);
+}
+
+std::string Hundredths(double value, const TFormatSettings& settings) {
+    if (!std::isfinite(value))
+        return ShownValue(value, settings);
+    std::string written = FixedText(value, 2);
+    if (const auto point = written.find('.'); point != std::string::npos)
+        written[point] = settings.DecimalSeparator;
+    return written;
+}
+
 std::string ShortestText(float value) {
     return Shortest(value);
 }
@@ -52,9 +65,12 @@ std::string FixedText(double value, int decimals) {
     if (std::isnan(value))
         return "nan";
     char text[400];
-    return std::string(
+    std::string written(
         text,
         std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr);
+    if (written[0] == '-' && written.find_first_not_of("-0.") == std::string::npos)
+        written.erase(0, 1); // what rounds to zero has no sign
+    return written;
 }
 
 std::string GeneralText(double value, int digits) {

@@ -17,6 +17,14 @@ std::string ShownValue(double value, const TFormatSettings& settings);
 // "6.1E-05".
 std::string RoughValue(double value, const TFormatSettings& settings);
 
+// Three significant digits, the settings' separator: "-6.14E-05", where a
+// table splits an error into its parts.
+std::string SplitValue(double value, const TFormatSettings& settings);
+
+// Two decimals, the settings' separator: "0.98", "-5.30", for ulps and
+// correct digits; "INF" and "NAN" as the window writes them.
+std::string Hundredths(double value, const TFormatSettings& settings);
+
 // The shortest text that reads back to the same number: "0.00028218696";
 // "nan" whatever its sign, which differs between processors.
 std::string ShortestText(float value);
@@ -25,7 +33,8 @@ std::string ShortestText(double value);
 // A single's bits as 8 hex digits, sign and NaN payload included: "40EC72A6".
 std::string BitsText(float value);
 
-// `decimals` digits after the point: "1.68"; "nan" whatever its sign.
+// `decimals` digits after the point: "1.68"; "nan" whatever its sign, and
+// what rounds to zero without one.
 std::string FixedText(double value, int decimals);
 
 // `digits` significant digits as %.*g writes them: "7.389056099", "-6.09e-05";

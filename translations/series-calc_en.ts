@@ -4,7 +4,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message numerus="yes">
-        <location filename="../convergence/ConvergencePlot.cpp" line="+155"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+213"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>value, %n INF or NaN left out</numerusform>
@@ -12,7 +12,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>%1, %n left out: 0, INF or NaN</source>
+        <translation>
+            <numerusform>%1, %n left out: 0, INF or NaN</numerusform>
+            <numerusform>%1, %n left out: 0, INF or NaN</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+45"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n term</numerusform>

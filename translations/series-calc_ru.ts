@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+78"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+122"/>
         <source>Convergence plot</source>
         <translation>График сходимости</translation>
     </message>
@@ -33,18 +33,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+56"/>
+        <location line="+70"/>
         <source>value</source>
         <translation>значение</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+64"/>
+        <location line="-66"/>
+        <location line="+89"/>
         <source>|value − exact|</source>
         <translation>|значение − точное|</translation>
     </message>
     <message numerus="yes">
-        <location line="-12"/>
+        <location line="-23"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>значение (пропущено INF/NaN: %n)</numerusform>
@@ -63,12 +63,56 @@
         <translation>остановка при n = %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>no longer changes after n = %1</source>
+        <translation>больше не меняется после n = %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1, %n left out: 0, INF or NaN</source>
+        <translation>
+            <numerusform>%1, пропущено %n значение: 0, INF или NaN</numerusform>
+            <numerusform>%1, пропущено %n значения: 0, INF или NaN</numerusform>
+            <numerusform>%1, пропущено %n значений: 0, INF или NaN</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>|truncation|</source>
+        <translation>|обрыв|</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>|rounding|</source>
+        <translation>|округление|</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>half an ulp %1</source>
+        <translation>половина ulp %1</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>precision %1</source>
         <translation>точность %1</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>Where it settles: %1.</source>
+        <translation>Где сумма устанавливается: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>At the end, truncation is the larger part of the error.</source>
+        <translation>В конце большая часть погрешности — погрешность обрыва.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>At the end, rounding is the larger part of the error.</source>
+        <translation>В конце большая часть погрешности — погрешность округления.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+9"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n&#xa0;член</numerusform>
@@ -109,7 +153,52 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+79"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+34"/>
+        <source>exact %1</source>
+        <translation>точное %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exact %1; both series give the same number: all digits lost</source>
+        <translation>точное %1; оба ряда дают одно и то же число: потеряны все цифры</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>exact %1; condition %2, %3 digits lost</source>
+        <translation>точное %1; число обусловленности %2, потеряно цифр: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no longer changes</source>
+        <translation>больше не меняется</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
+        <translation>погрешность обрыва: точная сумма первых n членов минус точный предел, цена того, что ряд оборван</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>rounding: the value minus the exact sum of the same n terms, what single precision costs</source>
+        <translation>погрешность округления: значение минус точная сумма тех же n членов, цена одинарной точности</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the rounding in units in the last place of the value</source>
+        <translation>погрешность округления в единицах последнего разряда (ulp) значения</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>correct significant digits of the value against the exact limit</source>
+        <translation>количество верных значащих цифр значения относительно точного предела</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the same statements with every store in double, minus the exact limit; not the program&apos;s result</source>
+        <translation>те же операторы, но каждое сохранение в double, минус точный предел; это не результат программы</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -135,6 +224,31 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>trunc.</source>
+        <translation>обрыв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>round.</source>
+        <translation>округл.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ulps</source>
+        <translation>ulp</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>digits</source>
+        <translation>цифры</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>double err.</source>
+        <translation>погрешн. double</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>stopped</source>
         <translation>причина остановки</translation>
     </message>
@@ -152,7 +266,7 @@
         <translation>Все итерации</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Save table as CSV…</source>
         <translation>Сохранить таблицу в формате CSV…</translation>
     </message>
@@ -193,7 +307,7 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+83"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
@@ -206,12 +320,42 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+34"/>
+        <location filename="../form/HelpWindow.cpp" line="+36"/>
         <source>Series Calculator help</source>
         <translation>Справка по программе «Степенной ряд»</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
+        <source>Where the error comes from</source>
+        <translation>Откуда берётся погрешность</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The convergence window splits each value&apos;s error, shown − exact, in two. Truncation is what cutting the series off costs: the exact sum of its first n terms minus the exact limit. Rounding is what single precision costs: the value minus that exact sum. The two add up to the error.</source>
+        <translation>Окно сходимости раскладывает погрешность каждого значения, показанное − точное, на две части. Погрешность обрыва — цена того, что ряд оборван: точная сумма первых n членов ряда минус точный предел. Погрешность округления — цена одинарной точности: значение минус эту точную сумму. Вместе они дают погрешность.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ulp is the spacing of singles at the value, a unit in its last place; the ulps column gives the rounding in them. Correct digits are −log₁₀ of the error relative to the exact limit: a single holds about 7.</source>
+        <translation>Ulp — расстояние между соседними числами одинарной точности около значения, единица его последнего разряда; столбец ulp даёт погрешность округления в этих единицах. Количество верных цифр — это −log₁₀ относительной погрешности относительно точного предела: у числа одинарной точности их около 7.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The double column sums the same series by the same statements, with every result stored in double instead of single, and gives its error. It shows how much of the rounding is single precision&apos;s; it is not the program&apos;s result.</source>
+        <translation>Столбец double суммирует тот же ряд теми же операторами, но сохраняет каждый результат в double вместо одинарной точности, и показывает его погрешность. Он показывает, какая часть округления приходится на одинарную точность; это не результат программы.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With x = 1 and precision %1, the e^2x series stops after 10 terms at %2: truncation %3, rounding %4. With precision 0 it runs %5 terms, but after term 13 the sum no longer changes: every later term is below half an ulp of it, and the error stays at %6, all of it rounding.</source>
+        <translation>При x = 1 и точности %1 ряд для e^2x останавливается после 10 членов на %2: погрешность обрыва %3, погрешность округления %4. При точности 0 он суммирует %5 членов, но после 13-го члена сумма больше не меняется: каждый следующий член меньше половины ulp суммы, и погрешность остаётся %6 — это вся погрешность округления.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancellation: the combined value subtracts the two series. Where they are nearly equal, their rounding stays while their difference shrinks, and digits are lost. The condition number (|S1| + |S2|) / |S1 − S2| says how much; its log₁₀ is the digits lost. At x = %1 both series are about 25, and about 5 of 7 digits are lost.</source>
+        <translation>Сокращение: значение выражения вычитает один ряд из другого. Когда ряды почти равны, их погрешность округления остаётся, а разность уменьшается, и цифры теряются. Сколько — говорит число обусловленности (|S1| + |S2|) / |S1 − S2|; его log₁₀ — количество потерянных цифр. При x = %1 оба ряда около 25, и потеряно около 5 из 7 цифр.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>What it computes</source>
         <translation>Что вычисляет программа</translation>
     </message>
@@ -241,7 +385,7 @@
         <translation>Щёлкните правой кнопкой мыши по результату или записанному числу, чтобы скопировать это число в том виде, в каком оно показано, все три результата (по одному числу в строке, сверху вниз) или все итерации последнего вычисления в формате CSV — тот же текст, что выводит &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Двойной щелчок выделяет число целиком.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Клавиши</translation>
     </message>
@@ -319,7 +463,7 @@
 <context>
     <name>ResultHint</name>
     <message>
-        <location filename="../form/ResultHint.cpp" line="+16"/>
+        <location filename="../form/ResultHint.cpp" line="+18"/>
         <source>terms summed: %1</source>
         <translation>просуммировано членов: %1</translation>
     </message>
@@ -337,6 +481,16 @@
         <location line="+2"/>
         <source>shown − exact = %1</source>
         <translation>показанное − точное = %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>all digits lost to cancellation: both series give the same number</source>
+        <translation>из-за сокращения потеряны все цифры: оба ряда дают одно и то же число</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>about %1 of 7 digits lost to cancellation: the two series are nearly equal</source>
+        <translation>из-за сокращения потеряно около %1 из 7 цифр: два ряда почти равны</translation>
     </message>
 </context>
 <context>

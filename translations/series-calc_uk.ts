@@ -17,7 +17,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message>
-        <location filename="../convergence/ConvergencePlot.cpp" line="+78"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+122"/>
         <source>Convergence plot</source>
         <translation>Графік збіжності</translation>
     </message>
@@ -33,18 +33,18 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+56"/>
+        <location line="+70"/>
         <source>value</source>
         <translation>значення</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+64"/>
+        <location line="-66"/>
+        <location line="+89"/>
         <source>|value − exact|</source>
         <translation>|значення − точне|</translation>
     </message>
     <message numerus="yes">
-        <location line="-12"/>
+        <location line="-23"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>значення (пропущено INF/NaN: %n)</numerusform>
@@ -63,12 +63,56 @@
         <translation>зупинка при n = %1</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>no longer changes after n = %1</source>
+        <translation>більше не змінюється після n = %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1, %n left out: 0, INF or NaN</source>
+        <translation>
+            <numerusform>%1, пропущено %n значення: 0, INF або NaN</numerusform>
+            <numerusform>%1, пропущено %n значення: 0, INF або NaN</numerusform>
+            <numerusform>%1, пропущено %n значень: 0, INF або NaN</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>|truncation|</source>
+        <translation>|обрив|</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>|rounding|</source>
+        <translation>|округлення|</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>half an ulp %1</source>
+        <translation>половина ulp %1</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>precision %1</source>
         <translation>точність %1</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>Where it settles: %1.</source>
+        <translation>Де сума усталюється: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>At the end, truncation is the larger part of the error.</source>
+        <translation>Наприкінці більша частина похибки — похибка обриву.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>At the end, rounding is the larger part of the error.</source>
+        <translation>Наприкінці більша частина похибки — похибка округлення.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+9"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n&#xa0;член</numerusform>
@@ -109,7 +153,52 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+79"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+34"/>
+        <source>exact %1</source>
+        <translation>точне %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exact %1; both series give the same number: all digits lost</source>
+        <translation>точне %1; обидва ряди дають те саме число: втрачено всі цифри</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>exact %1; condition %2, %3 digits lost</source>
+        <translation>точне %1; число обумовленості %2, втрачено цифр: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no longer changes</source>
+        <translation>більше не змінюється</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
+        <translation>похибка обриву: точна сума перших n членів мінус точна границя, ціна того, що ряд обірвано</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>rounding: the value minus the exact sum of the same n terms, what single precision costs</source>
+        <translation>похибка округлення: значення мінус точна сума тих самих n членів, ціна одинарної точності</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the rounding in units in the last place of the value</source>
+        <translation>похибка округлення в одиницях останнього розряду (ulp) значення</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>correct significant digits of the value against the exact limit</source>
+        <translation>кількість правильних значущих цифр значення відносно точної границі</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the same statements with every store in double, minus the exact limit; not the program&apos;s result</source>
+        <translation>ті самі оператори, але кожне збереження в double, мінус точна границя; це не результат програми</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
@@ -135,6 +224,31 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>trunc.</source>
+        <translation>обрив</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>round.</source>
+        <translation>округл.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ulps</source>
+        <translation>ulp</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>digits</source>
+        <translation>цифри</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>double err.</source>
+        <translation>похибка double</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>stopped</source>
         <translation>причина зупинки</translation>
     </message>
@@ -152,7 +266,7 @@
         <translation>Усі ітерації</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Save table as CSV…</source>
         <translation>Зберегти таблицю у форматі CSV…</translation>
     </message>
@@ -193,7 +307,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+83"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
@@ -206,12 +320,42 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../form/HelpWindow.cpp" line="+34"/>
+        <location filename="../form/HelpWindow.cpp" line="+36"/>
         <source>Series Calculator help</source>
         <translation>Довідка програми «Степеневий ряд»</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
+        <source>Where the error comes from</source>
+        <translation>Звідки береться похибка</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The convergence window splits each value&apos;s error, shown − exact, in two. Truncation is what cutting the series off costs: the exact sum of its first n terms minus the exact limit. Rounding is what single precision costs: the value minus that exact sum. The two add up to the error.</source>
+        <translation>Вікно збіжності розкладає похибку кожного значення, показане − точне, на дві частини. Похибка обриву — ціна того, що ряд обірвано: точна сума перших n членів ряду мінус точна границя. Похибка округлення — ціна одинарної точності: значення мінус цю точну суму. Разом вони дають похибку.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ulp is the spacing of singles at the value, a unit in its last place; the ulps column gives the rounding in them. Correct digits are −log₁₀ of the error relative to the exact limit: a single holds about 7.</source>
+        <translation>Ulp — відстань між сусідніми числами одинарної точності біля значення, одиниця його останнього розряду; стовпець ulp дає похибку округлення в цих одиницях. Кількість правильних цифр — це −log₁₀ відносної похибки щодо точної границі: число одинарної точності має їх близько 7.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The double column sums the same series by the same statements, with every result stored in double instead of single, and gives its error. It shows how much of the rounding is single precision&apos;s; it is not the program&apos;s result.</source>
+        <translation>Стовпець double підсумовує той самий ряд тими самими операторами, але зберігає кожен результат у double замість одинарної точності, і показує його похибку. Він показує, яка частина округлення припадає на одинарну точність; це не результат програми.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With x = 1 and precision %1, the e^2x series stops after 10 terms at %2: truncation %3, rounding %4. With precision 0 it runs %5 terms, but after term 13 the sum no longer changes: every later term is below half an ulp of it, and the error stays at %6, all of it rounding.</source>
+        <translation>При x = 1 і точності %1 ряд для e^2x зупиняється після 10 членів на %2: похибка обриву %3, похибка округлення %4. При точності 0 він підсумовує %5 членів, але після 13-го члена сума більше не змінюється: кожен наступний член менший за половину ulp суми, і похибка лишається %6 — це вся похибка округлення.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancellation: the combined value subtracts the two series. Where they are nearly equal, their rounding stays while their difference shrinks, and digits are lost. The condition number (|S1| + |S2|) / |S1 − S2| says how much; its log₁₀ is the digits lost. At x = %1 both series are about 25, and about 5 of 7 digits are lost.</source>
+        <translation>Скорочення: значення виразу віднімає один ряд від іншого. Коли ряди майже рівні, їхня похибка округлення лишається, а різниця зменшується, і цифри втрачаються. Скільки — каже число обумовленості (|S1| + |S2|) / |S1 − S2|; його log₁₀ — кількість утрачених цифр. При x = %1 обидва ряди близько 25, і втрачено близько 5 із 7 цифр.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>What it computes</source>
         <translation>Що обчислює програма</translation>
     </message>
@@ -241,7 +385,7 @@
         <translation>Клацніть правою кнопкою миші на результаті або записаному числі, щоб скопіювати це число так, як воно показане, усі три результати (по одному числу в рядку, згори донизу) або всі ітерації останнього обчислення у форматі CSV, як їх виводить &lt;nobr&gt;series-table --csv&lt;/nobr&gt;. Подвійне клацання виділяє число повністю.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Keys</source>
         <translation>Клавіші</translation>
     </message>
@@ -319,7 +463,7 @@
 <context>
     <name>ResultHint</name>
     <message>
-        <location filename="../form/ResultHint.cpp" line="+16"/>
+        <location filename="../form/ResultHint.cpp" line="+18"/>
         <source>terms summed: %1</source>
         <translation>підсумовано членів: %1</translation>
     </message>
@@ -337,6 +481,16 @@
         <location line="+2"/>
         <source>shown − exact = %1</source>
         <translation>показане − точне = %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>all digits lost to cancellation: both series give the same number</source>
+        <translation>через скорочення втрачено всі цифри: обидва ряди дають те саме число</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>about %1 of 7 digits lost to cancellation: the two series are nearly equal</source>
+        <translation>через скорочення втрачено близько %1 з 7 цифр: два ряди майже рівні</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,9 @@ void Convergence(State& s, ConvergenceView* view) {
             const QModelIndex cell = table->index(row, column);
             const QString text = row < 0 ? table->headerData(column, Qt::Horizontal).toString()
                                          : cell.data().toString(),
-                          tip = cell.data(Qt::ToolTipRole).toString();
+                          tip = row < 0 ? table->headerData(column, Qt::Horizontal, Qt::ToolTipRole)
+                                              .toString()
+                                        : cell.data(Qt::ToolTipRole).toString();
             cells << text + (tip.isEmpty() ? ""
                              : tip == text ? " [tip: same]"
                                            : " [tip: " + tip + ']');
@@ -77,6 +79,8 @@ void Convergence(State& s, ConvergenceView* view) {
                 (p.isEmpty() ? "" : ", " + at(p[0]) + " … " + at(p.back()));
         }
         for (QAbstractAxis* axis : chart->chart()->axes()) { // a value or a log axis
+            if (auto* c = qobject_cast<QCategoryAxis*>(axis)) // the labels are ours
+                s[key + ".axis " + axis->titleText() + " labels"] = c->categoriesLabels().join(' ');
             const auto at = [axis](const char* name) { return axis->property(name).toDouble(); };
             const QString ticks = axis->type() == QAbstractAxis::AxisTypeLogValue
                                       ? ", base " + N(at("base"))
@@ -224,7 +228,7 @@ void SnapshotTest::snapshot_data() {
     QTest::newRow("ru-0,001-and--1") << "ru_RU" << "compute 0,001 -1; keys Ctrl+D";
     QTest::newRow("en-0-and-12") << "en_US" << "keys Ctrl+D; compute 0 12; export";
     QTest::newRow("uk-0,001-and-0") << "uk_UA" << "compute 0,001 0; keys Ctrl+D";
-    QTest::newRow("ru-0-and-1,6094") << "ru_RU" << "keys Ctrl+D; compute 0 1,6094";
+    QTest::newRow("ru-0-and-1,6094") << "ru_RU" << "keys Ctrl+D; compute 0 1,6094; compute 0 1,609438";
     QTest::newRow("en-a-0-term-then-INF-to-NAN") << "en_US" << "compute 0 1e-30; keys Ctrl+D; compute -1e38 -12";
     QTest::newRow("en-bad-numbers") << "en_US" << "compute 0,001 1; compute 0.001 1..2; compute abc 1";
     QTest::newRow("uk-save-refused-and-failed") << "uk_UA" << "text-in-Test.txt; compute 0,001 1; menu Label6 Копіювати всі ітерації у форматі CSV; press; folder next; press-under-a-10-byte-limit; press; press";

@@ -1,0 +1,64 @@
+#include "AxisTicks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int LeastTicks = 4;
+constexpr int MostDecades = 7; // labelled decades on one axis, at most
+
+// The ticks of a step in [low, high], as whole multiples of it: counted in
+// whole numbers, so that adding steps cannot drift.
+struct Multiples {
+    double From, To;
+};
+
+Multiples Within(double low, double high, double step) {
+    return {std::ceil(low / step - 1e-9), std::floor(high / step + 1e-9)};
+}
+
+std::string Fixed(double value, int decimals, char separator) {
+    if (value == 0)
+        value = 0; // no "-0"
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string written = text;
+    if (const auto point = written.find_first_of(".,"); point != std::string::npos)
+        written[point] = separator; // whatever the C library's locale
+    return written;
+}
+
+} // namespace
+
+AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) {
+    if (!(low < high)) { // one value: a little room around it
+        const double pad = std::max(std::abs(low), 1.0) * 0.05;
+        low -= pad, high += pad;
+    }
+    if (!std::isfinite(high - low))
+        return {};
+    // The widest step of 1, 2 or 5 x 10^k that still gives enough ticks.
+    static constexpr double Mantissas[] = {5, 2, 1};
+    const int power = int(std::floor(std::log10(high - low)));
+    double step = std::pow(10.0, power + 1);
+    for (int i = 0; [&] {
+             const Multiples m = Within(low, high, step);
+             return m.To - m.From + 1 < LeastTicks;
+         }();
+         ++i)
+        step = Mantissas[i % 3] * std::pow(10.0, power - i / 3);
+    const int decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
+    AxisTicks ticks;
+    const Multiples m = Within(low, high, step);
+    ticks.First = m.From * step;
+    ticks.Step = step;
+    for (double i = m.From; i <= m.To; ++i)
+        ticks.Labels.push_back(Fixed(i * step, decimals, settings.DecimalSeparator));
+    return ticks;
+}
+
+int DecadeStep(int low, int high) {
+    return std::max(1, (high - low + MostDecades - 1) / MostDecades);
+}

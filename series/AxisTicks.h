@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FormatSettings.h"
+
+#include <string>
+#include <vector>
+
+// Where a plot's linear axis has its ticks, and what they say: round numbers,
+// 1, 2 or 5 times a power of ten apart, at least four of them in the range,
+// each label with just the decimals the step needs, so that no two are the
+// same, and the settings' separator.
+struct AxisTicks {
+    double First = 0; // the lowest tick in the range, a whole multiple of Step
+    double Step = 1;
+    std::vector<std::string> Labels; // from First up, one a tick
+};
+
+AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings);
+
+// How many decades apart a logarithmic axis from 10^low to 10^high labels its
+// ticks: every decade, or every second one where more would crowd, and
+// further apart where even that would (35 decades from a tiny truncation).
+int DecadeStep(int low, int high);
