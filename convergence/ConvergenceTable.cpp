@@ -92,7 +92,6 @@ QVariant ConvergenceTable::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const SeriesValue& value = Run.Values[size_t(index.row())];
-    const bool series = value.Kind != SeriesKind::Combined;
     if (role == Qt::DisplayRole)
         return Display(index.row(), index.column());
     if (role == Qt::ToolTipRole && index.column() == StopColumn) { // rich text wraps
@@ -102,16 +101,6 @@ QVariant ConvergenceTable::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole && index.column() != SeriesColumn &&
         index.column() != StopColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::UserRole)
-        return {};
-    switch (index.column()) {
-    case IterationColumn:
-        return series ? QVariant(value.Iteration) : QVariant();
-    case TermColumn:
-        return series ? QVariant(value.Term) : QVariant();
-    case ValueColumn:
-        return value.Value;
-    }
     return {};
 }
 

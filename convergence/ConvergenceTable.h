@@ -8,8 +8,7 @@
 
 // Every value of one run, a row each, in the evaluator's order: both series'
 // iterations, then the combined value. The display shows numbers as the main
-// window does; Qt::UserRole gives the single itself (term, value) or n. Beside
-// the error, where it comes from: truncation, rounding, and the double run's.
+// window does. Beside the error, where it comes from: truncation, rounding, and the double run's.
 // The iteration after which a series no longer changes has a mark in the stop
 // column; the combined row says there how much cancellation cost.
 class ConvergenceTable : public QAbstractTableModel {

@@ -1,8 +1,9 @@
 #include "AxisTicks.h"
 
+#include "NumberText.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -17,17 +18,6 @@ struct Multiples {
 
 Multiples Within(double low, double high, double step) {
     return {std::ceil(low / step - 1e-9), std::floor(high / step + 1e-9)};
-}
-
-std::string Fixed(double value, int decimals, char separator) {
-    if (value == 0)
-        value = 0; // no "-0"
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string written = text;
-    if (const auto point = written.find_first_of(".,"); point != std::string::npos)
-        written[point] = separator; // whatever the C library's locale
-    return written;
 }
 
 } // namespace
@@ -55,7 +45,7 @@ AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) 
     ticks.First = m.From * step;
     ticks.Step = step;
     for (double i = m.From; i <= m.To; ++i)
-        ticks.Labels.push_back(Fixed(i * step, decimals, settings.DecimalSeparator));
+        ticks.Labels.push_back(FixedValue(i * step, decimals, settings));
     return ticks;
 }
 

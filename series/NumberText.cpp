@@ -41,9 +41,11 @@ std::string SplitValue(double value, const TFormatSettings& settings) {
 }
 
 std::string Hundredths(double value, const TFormatSettings& settings) {
-    if (!std::isfinite(value))
-        return ShownValue(value, settings);
-    std::string written = FixedText(value, 2);
+    return std::isfinite(value) ? FixedValue(value, 2, settings) : ShownValue(value, settings);
+}
+
+std::string FixedValue(double value, int decimals, const TFormatSettings& settings) {
+    std::string written = FixedText(value, decimals);
     if (const auto point = written.find('.'); point != std::string::npos)
         written[point] = settings.DecimalSeparator;
     return written;

@@ -25,6 +25,9 @@ std::string SplitValue(double value, const TFormatSettings& settings);
 // correct digits; "INF" and "NAN" as the window writes them.
 std::string Hundredths(double value, const TFormatSettings& settings);
 
+// `decimals` digits after the settings' separator: an axis label, "2.5".
+std::string FixedValue(double value, int decimals, const TFormatSettings& settings);
+
 // The shortest text that reads back to the same number: "0.00028218696";
 // "nan" whatever its sign, which differs between processors.
 std::string ShortestText(float value);
