@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int LeastTicks = 4;
-constexpr int MostDecades = 7; // labelled decades on one axis, at most
+constexpr int MostDecades = 14; // labelled decades on one axis, at most
 
 // The ticks of a step in [low, high], as whole multiples of it: counted in
 // whole numbers, so that adding steps cannot drift.

@@ -18,6 +18,6 @@ struct AxisTicks {
 AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings);
 
 // How many decades apart a logarithmic axis from 10^low to 10^high labels its
-// ticks: every decade, or every second one where more would crowd, and
-// further apart where even that would (35 decades from a tiny truncation).
+// ticks: every decade up to 14 of them, every second one up to 28, and
+// further apart only beyond (35 decades from a tiny truncation).
 int DecadeStep(int low, int high);

@@ -38,9 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisRow{"NegativeToPositiveNoMinusZero", false, -0.0031, 0.0042, '.',
                             "-0.002 0.000 0.002 0.004"},
                     AxisRow{"OneValueGetsRoom", false, 5.01, 5.01, '.', "4.8 4.9 5.0 5.1 5.2"},
-                    AxisRow{"DecadesOneToTenBillionthEverySecond", true, -9, 0, '.', "2"},
-                    AxisRow{"FewDecadesEach", true, -5, 0, '.', "1"},
-                    AxisRow{"ThirtyFiveDecadesEveryFifth", true, -34, 1, '.', "5"}),
+                    AxisRow{"DecadesOneToTenBillionthEachOne", true, -9, 0, '.', "1"},
+                    AxisRow{"TwentySixDecadesEverySecond", true, -25, 1, '.', "2"},
+                    AxisRow{"ThirtyFiveDecadesEveryThird", true, -34, 1, '.', "3"}),
     [](const testing::TestParamInfo<AxisRow>& info) { return std::string(info.param.Name); });
 
 } // namespace
