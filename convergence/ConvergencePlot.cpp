@@ -225,7 +225,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     chart.Settled->setVisible(summary.Settled > 0);
     if (summary.Settled > 0) {
         chart.Settled->append(summary.Settled, summary.Value);
-        chart.Settled->setName(tr("no longer changes after n = %1").arg(summary.Settled));
+        chart.Settled->setName(tr("unchanged after n = %1").arg(summary.Settled));
     }
     const auto showLine = [&](QLineSeries* line, const LogLine& points, const QString& name) {
         line->replace(points.Points);

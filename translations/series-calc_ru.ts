@@ -64,8 +64,8 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>no longer changes after n = %1</source>
-        <translation>больше не меняется после n = %1</translation>
+        <source>unchanged after n = %1</source>
+        <translation>неизменно после n = %1</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
@@ -173,7 +173,7 @@
         <translation>больше не меняется</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+69"/>
         <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
         <translation>погрешность обрыва: точная сумма первых n членов минус точный предел, цена того, что ряд оборван</translation>
     </message>

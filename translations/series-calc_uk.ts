@@ -64,8 +64,8 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>no longer changes after n = %1</source>
-        <translation>більше не змінюється після n = %1</translation>
+        <source>unchanged after n = %1</source>
+        <translation>незмінне після n = %1</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
@@ -173,7 +173,7 @@
         <translation>більше не змінюється</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+69"/>
         <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
         <translation>похибка обриву: точна сума перших n членів мінус точна границя, ціна того, що ряд обірвано</translation>
     </message>
