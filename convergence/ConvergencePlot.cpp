@@ -183,7 +183,7 @@ void ConvergencePlot::SetRun(const ConvergenceRun& run, std::span<const ValueErr
 
 QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const ConvergenceRun& run,
                                     std::span<const ValueErrors> split) {
-    const double exact = ExactValue(kind, run.X);
+    const double exact = ExactDouble(kind, run.X); // also before any Compute
     QList<QPointF> values;
     LogLine errors, truncation, rounding;
     Range valueRange, errorRange;

@@ -68,7 +68,7 @@ QVariant ConvergenceTable::Display(int row, int column) const {
         return number(ShownValue(value.Value, Run.Settings));
     case ErrorColumn:
         return number(
-            ShownValue(double{value.Value} - ExactValue(value.Kind, Run.X), Run.Settings));
+            ShownValue(double{value.Value} - Run.Summaries[int(value.Kind)].Exact, Run.Settings));
     case TruncationColumn:
         return split ? number(SplitValue(split->Truncation.ToDouble(), Run.Settings)) : QString();
     case RoundingColumn:

@@ -6,10 +6,6 @@
 #include <cmath>
 #include <cstdint>
 
-double ExactValue(SeriesKind kind, float x) {
-    return ExactDouble(kind, x);
-}
-
 double ConditionNumber(float first, float second) {
     // Sums of two singles are exact in 320 bits; one rounding, in the division.
     mpfr_t sum, difference;
@@ -69,7 +65,7 @@ SeriesSummary SeriesTracker::Summary(SeriesKind kind) const {
     summary.Value = last.Value;
     summary.Stop = last.Stop;
     summary.Precision = Precision;
-    summary.Exact = ExactValue(kind, X);
+    summary.Exact = ExactDouble(kind, X);
     summary.Difference = double{last.Value} - summary.Exact;
     if (kind != SeriesKind::Combined) {
         const NonFinite& first = FirstNonFinite[static_cast<int>(kind)];

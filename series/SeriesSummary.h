@@ -2,10 +2,6 @@
 
 #include "EvaluateSeries.h"
 
-// What the series and the combined value approach, ExactLimit rounded to
-// double: e^(2x), 5e^x, and (e^(2x) - 5e^x) x^2.
-double ExactValue(SeriesKind kind, float x);
-
 // How much the subtraction of the two series' singles magnifies their errors:
 // (|first| + |second|) / |first - second|, correctly rounded; infinite where
 // they are equal.
