@@ -64,16 +64,22 @@ Big ExactProduct(mpfr_srcptr a, unsigned long b) {
     return result;
 }
 
+// Each series approaches Scale e^(Factor x); in the order of SeriesKind.
+struct SeriesShape {
+    unsigned long Factor, Scale;
+};
+constexpr SeriesShape Shapes[] = {{2, 1}, {1, 5}};
+
 // The sum of the first n terms of a series is Numerator / Factorial, n!, both
-// exact: Numerator = scale (n! + sum n!/k! (cx)^k), built as A(n) = n A(n-1) + (cx)^n.
+// exact: Numerator = Scale (n! + sum n!/k! (cx)^k), with c its Factor, built as
+// A(n) = n A(n-1) + (cx)^n.
 struct ExactPartial {
     Big Numerator;
     Big Factorial;
 };
 
-std::vector<ExactPartial> ExactPartials(int terms, float x, unsigned long factor,
-                                        unsigned long scale) {
-    const Big cx = ExactProduct(FromFloat(x), factor);
+std::vector<ExactPartial> ExactPartials(int terms, float x, SeriesShape shape) {
+    const Big cx = ExactProduct(FromFloat(x), shape.Factor);
     Big power = FromFloat(1), sum = FromFloat(1), factorial = FromFloat(1);
     std::vector<ExactPartial> partials;
     partials.reserve(terms);
@@ -81,19 +87,9 @@ std::vector<ExactPartial> ExactPartials(int terms, float x, unsigned long factor
         power = ExactProduct(power, cx);
         sum = ExactSum(ExactProduct(sum, n), power);
         factorial = ExactProduct(factorial, n);
-        partials.push_back({ExactProduct(sum, scale), Big(factorial)});
+        partials.push_back({ExactProduct(sum, shape.Scale), Big(factorial)});
     }
     return partials;
-}
-
-// e^(2x) and 5e^x to `bits` bits, and (first - second) x^2 from them.
-void SeriesLimits(float x, mpfr_prec_t bits, Big& first, Big& second) {
-    Big twiceX = ExactProduct(FromFloat(x), 2);
-    first = Big(bits);
-    mpfr_exp(first, twiceX, MPFR_RNDN);
-    second = Big(bits);
-    mpfr_exp(second, FromFloat(x), MPFR_RNDN);
-    mpfr_mul_ui(second, second, 5, MPFR_RNDN);
 }
 
 Big TimesXSquared(mpfr_srcptr value, float x, mpfr_prec_t bits) {
@@ -101,18 +97,6 @@ Big TimesXSquared(mpfr_srcptr value, float x, mpfr_prec_t bits) {
     const Big xx = FromFloat(x);
     mpfr_mul(result, value, xx, MPFR_RNDN);
     mpfr_mul(result, result, xx, MPFR_RNDN);
-    return result;
-}
-
-Big Difference(mpfr_srcptr a, mpfr_srcptr b, mpfr_prec_t bits) {
-    Big result(bits);
-    mpfr_sub(result, a, b, MPFR_RNDN);
-    return result;
-}
-
-Big Quotient(mpfr_srcptr a, mpfr_srcptr b, mpfr_prec_t bits) {
-    Big result(bits);
-    mpfr_div(result, a, b, MPFR_RNDN);
     return result;
 }
 
@@ -147,7 +131,8 @@ std::optional<double> Ulps(float value, const ExactNumber& rounding) {
 std::optional<double> Digits(mpfr_srcptr total, mpfr_srcptr limit) {
     if (!mpfr_regular_p(total) || !mpfr_regular_p(limit))
         return std::nullopt;
-    Big ratio = Quotient(total, limit, 64);
+    Big ratio(64);
+    mpfr_div(ratio, total, limit, MPFR_RNDN);
     mpfr_abs(ratio, ratio, MPFR_RNDN);
     // The C library's logarithm is within an ulp on every processor, so its two
     // decimals are the same everywhere unless it falls next to a half; there,
@@ -170,64 +155,71 @@ std::vector<double> DoubleRun(float x, IterationCounts counts) {
     return values;
 }
 
-// ExactLimit to at least `keep` right bits: a series' limit in one pass, the
-// combined value's with as many more as its subtraction cancels.
-Big LimitTo(SeriesKind kind, float x, mpfr_prec_t keep) {
-    for (mpfr_prec_t bits = keep + 16;;) {
-        Big first(bits), second(bits);
-        if (kind != SeriesKind::Second)
-            mpfr_exp(first, ExactProduct(FromFloat(x), 2), MPFR_RNDN);
-        if (kind != SeriesKind::First) {
-            mpfr_exp(second, FromFloat(x), MPFR_RNDN);
-            mpfr_mul_ui(second, second, 5, MPFR_RNDN);
+// The three limits to `bits` bits, in the order of SeriesKind, and for each
+// the bits that its making cancelled: the combined value's subtraction.
+struct Limits {
+    Big Of[3];
+    mpfr_prec_t Lost[3] = {0, 0, 0};
+
+    Limits(float x, mpfr_prec_t bits) : Of{Big(bits), Big(bits), Big(bits)} {
+        for (int series : {0, 1}) {
+            mpfr_exp(Of[series], ExactProduct(FromFloat(x), Shapes[series].Factor), MPFR_RNDN);
+            mpfr_mul_ui(Of[series], Of[series], Shapes[series].Scale, MPFR_RNDN);
         }
-        if (kind != SeriesKind::Combined)
-            return kind == SeriesKind::First ? std::move(first) : std::move(second);
         Big difference(bits);
-        mpfr_sub(difference, first, second, MPFR_RNDN);
-        const mpfr_prec_t needed = Needed(first, second, difference, keep, bits, false);
-        if (needed <= bits)
-            return TimesXSquared(difference, x, bits);
-        bits = needed + 32;
+        mpfr_sub(difference, Of[0], Of[1], MPFR_RNDN);
+        Lost[2] = Needed(Of[0], Of[1], difference, 0, bits, false);
+        Of[2] = TimesXSquared(difference, x, bits);
     }
-}
+};
 
 } // namespace
 
-ExactNumber ExactLimit(SeriesKind kind, float x) {
-    ExactNumber limit;
-    Round(limit, LimitTo(kind, x, ExactNumber::Bits + 8));
-    return limit;
+double ExactDouble(SeriesKind kind, float x) {
+    const mpfr_prec_t keep = 64;
+    for (mpfr_prec_t bits = keep + 16;;) {
+        const Limits limits(x, bits);
+        const int k = int(kind);
+        if (limits.Lost[k] + keep <= bits)
+            return mpfr_get_d(limits.Of[k], MPFR_RNDN);
+        bits = limits.Lost[k] + keep + 32;
+    }
 }
 
-double ExactDouble(SeriesKind kind, float x) {
-    return mpfr_get_d(LimitTo(kind, x, 64), MPFR_RNDN);
+double ConditionNumber(float first, float second) {
+    if (first == second)
+        return INFINITY;
+    // Sums of two singles are exact in 320 bits; one rounding, in the division.
+    Big sum(320), difference(320), quotient(53);
+    mpfr_set_flt(sum, std::abs(first), MPFR_RNDN);
+    mpfr_add_d(sum, sum, std::abs(second), MPFR_RNDN);
+    mpfr_set_flt(difference, first, MPFR_RNDN);
+    mpfr_sub_d(difference, difference, second, MPFR_RNDN);
+    mpfr_div(quotient, sum, difference, MPFR_RNDN);
+    return std::abs(mpfr_get_d(quotient, MPFR_RNDN));
 }
 
 std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
-    IterationCounts counts;
-    for (const SeriesValue& v : values) {
-        if (v.Kind == SeriesKind::First)
-            counts.First = v.Iteration;
-        else if (v.Kind == SeriesKind::Second)
-            counts.Second = v.Iteration;
-    }
-    if (counts.First == 0 || counts.Second == 0)
+    int terms[2] = {0, 0};
+    for (const SeriesValue& v : values)
+        if (v.Kind != SeriesKind::Combined)
+            terms[int(v.Kind)] = v.Iteration;
+    if (terms[0] == 0 || terms[1] == 0)
         return {}; // not a whole run
     const float x = values.front().X;
-    const std::vector<double> doubles = DoubleRun(x, counts);
-    const std::vector<ExactPartial> first = ExactPartials(counts.First, x, 2, 1);
-    const std::vector<ExactPartial> second = ExactPartials(counts.Second, x, 1, 5);
+    const std::vector<double> doubles = DoubleRun(x, {terms[0], terms[1]});
+    std::vector<ExactPartial> partials[2];
+    for (int series : {0, 1})
+        partials[series] = ExactPartials(terms[series], x, Shapes[series]);
     // (P1 - P2) x^2 over N1! N2!, with P1 and P2 the series' last partial sums.
+    const ExactPartial &last1 = partials[0].back(), &last2 = partials[1].back();
     const ExactPartial combined{
-        ExactProduct(ExactSum(ExactProduct(first.back().Numerator, second.back().Factorial),
-                              ExactProduct(second.back().Numerator, first.back().Factorial), true),
+        ExactProduct(ExactSum(ExactProduct(last1.Numerator, last2.Factorial),
+                              ExactProduct(last2.Numerator, last1.Factorial), true),
                      ExactProduct(FromFloat(x), FromFloat(x))),
-        ExactProduct(first.back().Factorial, second.back().Factorial)};
+        ExactProduct(last1.Factorial, last2.Factorial)};
     const auto PartialOf = [&](const SeriesValue& v) -> const ExactPartial& {
-        return v.Kind == SeriesKind::Combined ? combined
-               : v.Kind == SeriesKind::First  ? first[v.Iteration - 1]
-                                              : second[v.Iteration - 1];
+        return v.Kind == SeriesKind::Combined ? combined : partials[int(v.Kind)][v.Iteration - 1];
     };
 
     std::vector<ValueErrors> errors(values.size());
@@ -253,12 +245,8 @@ std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
     const bool zeroIsExact = x == 0;
     const mpfr_prec_t keep = ExactNumber::Bits + 8;
     for (mpfr_prec_t bits = 2 * ExactNumber::Bits;;) {
-        Big limit1, limit2;
-        SeriesLimits(x, bits, limit1, limit2);
-        const Big limits = Difference(limit1, limit2, bits);
-        const mpfr_prec_t lost = Needed(limit1, limit2, limits, 0, bits, false);
-        const Big limitC = TimesXSquared(limits, x, bits);
-        mpfr_prec_t needed = lost + keep;
+        const Limits limits(x, bits);
+        mpfr_prec_t needed = limits.Lost[2] + keep;
         // The last truncation of each series and the bits it lost, for the
         // combined value's: (T1 - T2) x^2.
         Big lastTruncation[2] = {Big(bits), Big(bits)};
@@ -267,11 +255,10 @@ std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
         for (std::size_t i = 0; i < values.size(); ++i) {
             const SeriesValue& v = values[i];
             ValueErrors& e = errors[i];
-            const bool isCombined = v.Kind == SeriesKind::Combined;
-            const Big& limit = isCombined ? limitC : v.Kind == SeriesKind::First ? limit1 : limit2;
-            const mpfr_prec_t limitLost = isCombined ? lost : 0;
+            const int k = int(v.Kind);
+            const Big& limit = limits.Of[k];
             Round(e.Limit, limit);
-            if (isCombined) {
+            if (v.Kind == SeriesKind::Combined) {
                 mpfr_sub(truncation, lastTruncation[0], lastTruncation[1], MPFR_RNDN);
                 needed = std::max(needed, Needed(lastTruncation[0], lastTruncation[1], truncation,
                                                  keep + std::max(lastLost[0], lastLost[1]), bits,
@@ -283,19 +270,18 @@ std::vector<ValueErrors> SplitErrors(std::span<const SeriesValue> values) {
                 mpfr_sub(truncation, sum, limit, MPFR_RNDN);
                 needed = std::max(needed, Needed(sum, limit, truncation, keep, bits, zeroIsExact));
                 Round(e.Truncation, truncation);
-                const int series = v.Kind == SeriesKind::First ? 0 : 1;
-                lastLost[series] = Needed(sum, limit, truncation, 0, bits, true);
-                mpfr_set(lastTruncation[series], truncation, MPFR_RNDN);
+                lastLost[k] = Needed(sum, limit, truncation, 0, bits, true);
+                mpfr_set(lastTruncation[k], truncation, MPFR_RNDN);
             }
             mpfr_d_sub(difference, e.Double, limit, MPFR_RNDN);
             needed = std::max(
-                needed, Needed(limit, limit, difference, keep + limitLost, bits, zeroIsExact));
+                needed, Needed(limit, limit, difference, keep + limits.Lost[k], bits, zeroIsExact));
             Round(e.DoubleError, difference);
             if (!std::isfinite(v.Value))
                 continue;
             mpfr_d_sub(difference, v.Value, limit, MPFR_RNDN);
-            needed =
-                std::max(needed, Needed(limit, limit, difference, 64 + limitLost, bits, false));
+            needed = std::max(needed,
+                              Needed(limit, limit, difference, 64 + limits.Lost[k], bits, false));
             e.Digits = Digits(difference, limit);
         }
         if (needed <= bits)

@@ -8,18 +8,21 @@
 #include <vector>
 
 // What a series or the combined value approaches, at the float x: e^(2x),
-// 5e^x, or (e^(2x) - 5e^x) x^2; 1, 5 and 0 at x = 0.
-ExactNumber ExactLimit(SeriesKind kind, float x);
-
-// The same to 64 bits, rounded to double: cheaper, where a double will do.
+// 5e^x, or (e^(2x) - 5e^x) x^2; 1, 5 and 0 at x = 0. To 64 bits, rounded to
+// double.
 double ExactDouble(SeriesKind kind, float x);
+
+// How much the subtraction of the two series' singles magnifies their errors:
+// (|first| + |second|) / |first - second|, correctly rounded; infinite where
+// they are equal.
+double ConditionNumber(float first, float second);
 
 // Where the error of one handed-over value comes from. Exact values are those
 // of the same truncated series at the float x, without rounding; each is
 // rounded once into an ExactNumber, so every digit of its 17 is right.
 struct ValueErrors {
     ExactNumber Partial;    // the exact sum of the first n terms; (P1 - P2) x^2 when combined
-    ExactNumber Limit;      // ExactLimit of its kind
+    ExactNumber Limit;      // what its kind approaches, as ExactDouble says
     ExactNumber Truncation; // Partial - Limit: minus the exact tail, which stays exact when tiny
     // Value - Partial, from the single's own bits; none where Value is INF or NaN.
     std::optional<ExactNumber> Rounding;

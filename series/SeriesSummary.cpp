@@ -6,30 +6,6 @@
 #include <cmath>
 #include <cstdint>
 
-double ConditionNumber(float first, float second) {
-    // Sums of two singles are exact in 320 bits; one rounding, in the division.
-    mpfr_t sum, difference;
-    mpfr_inits2(320, sum, difference, static_cast<mpfr_ptr>(nullptr));
-    mpfr_set_flt(sum, std::abs(first), MPFR_RNDN);
-    mpfr_set_flt(difference, std::abs(second), MPFR_RNDN);
-    mpfr_add(sum, sum, difference, MPFR_RNDN);
-    mpfr_set_flt(difference, first, MPFR_RNDN);
-    mpfr_sub_d(difference, difference, second, MPFR_RNDN);
-    mpfr_abs(difference, difference, MPFR_RNDN);
-    double condition = 0;
-    if (first == second)
-        condition = INFINITY;
-    else {
-        mpfr_t quotient;
-        mpfr_init2(quotient, 53);
-        mpfr_div(quotient, sum, difference, MPFR_RNDN);
-        condition = mpfr_get_d(quotient, MPFR_RNDN);
-        mpfr_clear(quotient);
-    }
-    mpfr_clears(sum, difference, static_cast<mpfr_ptr>(nullptr));
-    return condition;
-}
-
 // Read from the stored numerator and factorial: the sum goes INF or NaN only
 // through its term, and the term only through them or through 0 / 0.
 NonFiniteCause SeriesTracker::CauseOf(const SeriesValue& value) const {

@@ -2,11 +2,6 @@
 
 #include "EvaluateSeries.h"
 
-// How much the subtraction of the two series' singles magnifies their errors:
-// (|first| + |second|) / |first - second|, correctly rounded; infinite where
-// they are equal.
-double ConditionNumber(float first, float second);
-
 // Why a series' value first became INF or NaN.
 enum class NonFiniteCause {
     None,              // it stayed finite
@@ -25,7 +20,7 @@ struct SeriesSummary {
     float Value = 0;    // the last value handed over
     SeriesStop Stop = SeriesStop::GoesOn; // the evaluator's verdict; GoesOn for the combined value
     float Precision = 0;                  // what the terms were compared with
-    double Exact = 0;                     // ExactValue for this kind and x
+    double Exact = 0;                     // ExactDouble for this kind and x
     double Difference = 0;                // Value - Exact
     // A series only: the first iteration whose value was INF or NaN (0 if
     // none), that value, and why.
