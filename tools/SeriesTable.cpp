@@ -95,11 +95,6 @@ and nan are written as in the value column.
 The exit status is 0, or 2 for a bad argument.
 )";
 
-// As the window shows a value, with a point.
-std::string Shown(double value) {
-    return ShownValue(value, PointSettings);
-}
-
 enum class Action { Table, Help, Version };
 
 struct Options {
@@ -153,32 +148,31 @@ std::vector<SeriesValue> Evaluate(const Options& options) {
     return values;
 }
 
-// Three significant digits, enough to compare two errors.
-std::string Short(const ExactNumber& value) {
-    return ScientificText(value, 3);
-}
+// Each series' heading, in the order of SeriesKind.
+constexpr std::string_view SeriesTitles[] = {
+    "e^(2x) = 1 + sum (2x)^n/n!", "5e^x = 5 (1 + sum x^n/n!), term x^n/n! before the factor 5"};
 
 void PrintSeries(const std::vector<SeriesValue>& values, const std::vector<ValueErrors>& errors,
-                 const SeriesTracker& tracker, SeriesKind kind, std::string_view title,
-                 std::ostream& out) {
-    out << title << '\n'
+                 const SeriesTracker& tracker, SeriesKind kind, std::ostream& out) {
+    out << SeriesTitles[int(kind)] << '\n'
         << std::setw(5) << "n" << std::setw(16) << "term" << std::setw(16) << "value"
         << std::setw(12) << "truncation" << std::setw(12) << "rounding" << '\n';
     for (std::size_t i = 0; i < values.size(); ++i) {
         const SeriesValue& v = values[i];
         if (v.Kind != kind)
             continue;
-        out << std::setw(5) << v.Iteration << std::setw(16) << Shown(v.Term) << std::setw(16)
-            << Shown(v.Value) << std::setw(12) << Short(errors[i].Truncation) << std::setw(12)
-            << (errors[i].Rounding ? Short(*errors[i].Rounding) : "") << '\n';
+        out << std::setw(5) << v.Iteration << std::setw(16) << ShownValue(v.Term, PointSettings)
+            << std::setw(16) << ShownValue(v.Value, PointSettings) << std::setw(12)
+            << ScientificText(errors[i].Truncation, 3) << std::setw(12)
+            << (errors[i].Rounding ? ScientificText(*errors[i].Rounding, 3) : "") << '\n';
     }
     const SeriesSummary summary = tracker.Summary(kind);
     out << "stopped after " << summary.Iterations
-        << (summary.Iterations == 1 ? " term: " : " terms: ") << English(StopReason(summary), Shown)
-        << '\n';
+        << (summary.Iterations == 1 ? " term: " : " terms: ")
+        << English(StopReason(summary), PointSettings) << '\n';
     for (const Sentence& more : {NonFiniteReason(summary), SettledReason(summary)})
         if (more.Text)
-            out << English(more, Shown) << '\n';
+            out << English(more, PointSettings) << '\n';
     out << "exact " << GeneralText(summary.Exact, 10) << ", error "
         << GeneralText(summary.Difference, 3) << "\n\n";
 }
@@ -188,13 +182,13 @@ void PrintTable(const Options& options, const std::vector<SeriesValue>& values, 
     for (const SeriesValue& v : values)
         tracker(v);
     const std::vector<ValueErrors> errors = SplitErrors(values);
-    out << "precision " << Shown(options.Precision) << ", x " << Shown(options.X) << "\n\n";
-    PrintSeries(values, errors, tracker, SeriesKind::First, "e^(2x) = 1 + sum (2x)^n/n!", out);
-    PrintSeries(values, errors, tracker, SeriesKind::Second,
-                "5e^x = 5 (1 + sum x^n/n!), term x^n/n! before the factor 5", out);
+    out << "precision " << ShownValue(options.Precision, PointSettings) << ", x "
+        << ShownValue(options.X, PointSettings) << "\n\n";
+    for (SeriesKind kind : {SeriesKind::First, SeriesKind::Second})
+        PrintSeries(values, errors, tracker, kind, out);
     const SeriesSummary combined = tracker.Summary(SeriesKind::Combined);
-    out << "combined (first - second) x^2: " << Shown(values.back().Value) << ", exact "
-        << GeneralText(combined.Exact, 10);
+    out << "combined (first - second) x^2: " << ShownValue(values.back().Value, PointSettings)
+        << ", exact " << GeneralText(combined.Exact, 10);
     if (std::isinf(combined.Condition))
         out << ", condition inf: all digits lost\n";
     else

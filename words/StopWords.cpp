@@ -1,5 +1,7 @@
 #include "StopWords.h"
 
+#include "NumberText.h"
+
 #include <string_view>
 
 // lupdate finds the texts by this macro; the window translates them.
@@ -86,11 +88,11 @@ Sentence SettledReason(const SeriesSummary& s) {
             {{Argument::Count, double(s.Settled), nullptr}}};
 }
 
-std::string English(const Sentence& sentence, std::string (*number)(double)) {
+std::string English(const Sentence& sentence, const TFormatSettings& settings) {
     std::string text = sentence.Text ? sentence.Text : "";
     for (std::size_t i = 0; i < sentence.Arguments.size(); ++i) {
         const Argument& a = sentence.Arguments[i];
-        const std::string value = a.Kind == Argument::Number  ? number(a.Value)
+        const std::string value = a.Kind == Argument::Number  ? ShownValue(a.Value, settings)
                                   : a.Kind == Argument::Count ? std::to_string(int(a.Value))
                                                               : std::string(a.Text ? a.Text : "");
         const std::string placeholder = '%' + std::to_string(i + 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormatSettings.h"
 #include "SeriesSummary.h"
 
 #include <string>
@@ -30,5 +31,5 @@ Sentence NonFiniteReason(const SeriesSummary& summary);
 // before the series stopped; nothing otherwise.
 Sentence SettledReason(const SeriesSummary& summary);
 
-// The sentence in English, numbers written by `number`.
-std::string English(const Sentence& sentence, std::string (*number)(double));
+// The sentence in English, numbers written as the window writes them.
+std::string English(const Sentence& sentence, const TFormatSettings& settings);
