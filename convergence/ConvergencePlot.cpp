@@ -260,7 +260,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     SetLogRange(chart.ErrorAxis, errorRange);
 
     QString sentence = Sentence(kind, summary.Iterations, errors.Points, leftOut, run.Settings);
-    if (const QString settled = SettledText(summary, run.Settings); !settled.isEmpty())
+    if (const QString settled = SettledText(summary); !settled.isEmpty())
         sentence += ' ' + tr("Where it settles: %1.").arg(settled);
     if (!truncation.Points.isEmpty() && !rounding.Points.isEmpty() &&
         truncation.Points.back().x() == rounding.Points.back().x())

@@ -48,7 +48,7 @@ QString ConvergenceTable::StopCell(const SeriesValue& value) const {
 QString ConvergenceTable::StopTip(const SeriesValue& value) const {
     if (value.Kind != SeriesKind::Combined && value.Stop == SeriesStop::GoesOn &&
         value.Iteration == Run.Summaries[int(value.Kind)].Settled)
-        return SettledText(Run.Summaries[int(value.Kind)], Run.Settings);
+        return SettledText(Run.Summaries[int(value.Kind)]);
     return StopCell(value);
 }
 

@@ -12,4 +12,4 @@
 QString StopText(const SeriesSummary& summary, const TFormatSettings& settings);
 
 // Only the last of those: after which term the sum no longer changes, or empty.
-QString SettledText(const SeriesSummary& summary, const TFormatSettings& settings);
+QString SettledText(const SeriesSummary& summary);

@@ -168,11 +168,12 @@ void PrintSeries(const std::vector<SeriesValue>& values, const std::vector<Value
     }
     const SeriesSummary summary = tracker.Summary(kind);
     out << "stopped after " << summary.Iterations
-        << (summary.Iterations == 1 ? " term: " : " terms: ")
-        << English(StopReason(summary), PointSettings) << '\n';
-    for (const Sentence& more : {NonFiniteReason(summary), SettledReason(summary)})
-        if (more.Text)
-            out << English(more, PointSettings) << '\n';
+        << (summary.Iterations == 1 ? " term: " : " terms: ") << StopReason(summary, PointSettings)
+        << '\n';
+    for (const std::string& more :
+         {NonFiniteReason(summary, PointSettings), SettledReason(summary)})
+        if (!more.empty())
+            out << more << '\n';
     out << "exact " << GeneralText(summary.Exact, 10) << ", error "
         << GeneralText(summary.Difference, 3) << "\n\n";
 }

@@ -544,7 +544,7 @@
 <context>
     <name>StopText</name>
     <message>
-        <location filename="../words/StopWords.cpp" line="+48"/>
+        <location filename="../words/StopWords.cpp" line="+59"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
         <translation>очередной член ряда, %1, не превышает точности %2: при проверке сравнивается сам член, а не его модуль, поэтому отрицательный член (x &lt; 0) сразу прекращает суммирование</translation>
     </message>
@@ -554,12 +554,12 @@
         <translation>очередной член ряда, %1, не превышает точности %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>its term was NaN, which counts as at or below the precision</source>
         <translation>член ряда равен NaN, а NaN считается не превышающим точности</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-34"/>
         <source>0/0 at x = 0</source>
         <translation>0/0 при x = 0</translation>
     </message>

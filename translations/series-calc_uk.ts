@@ -544,7 +544,7 @@
 <context>
     <name>StopText</name>
     <message>
-        <location filename="../words/StopWords.cpp" line="+48"/>
+        <location filename="../words/StopWords.cpp" line="+59"/>
         <source>its term, %1, is at or below the precision %2: the test takes the term&apos;s sign, so a negative term (x &lt; 0) ends the series at once</source>
         <translation>черговий член ряду, %1, не перевищує точності %2: у перевірці порівнюється сам член, а не його модуль, тож від’ємний член (x &lt; 0) одразу припиняє підсумовування</translation>
     </message>
@@ -554,12 +554,12 @@
         <translation>черговий член ряду, %1, не перевищує точності %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>its term was NaN, which counts as at or below the precision</source>
         <translation>член ряду дорівнює NaN, а NaN вважається не більшим за точність</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-34"/>
         <source>0/0 at x = 0</source>
         <translation>0/0 при x = 0</translation>
     </message>

@@ -2,7 +2,7 @@
 
 #include "NumberText.h"
 
-#include <string_view>
+#include <initializer_list>
 
 // lupdate finds the texts by this macro; the window translates them.
 #ifndef QT_TRANSLATE_NOOP
@@ -11,10 +11,17 @@
 
 namespace {
 
-using Argument = Sentence::Argument;
-
-Argument Number(double value) {
-    return {Argument::Number, value, nullptr};
+// The sentence in the user's language with %1, %2, … replaced by `arguments`.
+std::string Say(const char* text, std::initializer_list<std::string> arguments,
+                Translate translate) {
+    std::string said = translate ? translate(text) : text;
+    int number = 0;
+    for (const std::string& argument : arguments) {
+        const std::string placeholder = '%' + std::to_string(++number);
+        if (const auto at = said.find(placeholder); at != std::string::npos)
+            said.replace(at, placeholder.size(), argument);
+    }
+    return said;
 }
 
 // Why the numerator left the single range, in the order of SeriesKind.
@@ -37,67 +44,53 @@ const char* CauseText(const SeriesSummary& s) {
     case NonFiniteCause::None:
         break;
     }
-    return nullptr;
+    return "";
 }
 
 } // namespace
 
-Sentence StopReason(const SeriesSummary& s) {
-    const std::vector<Argument> termAndPrecision{Number(s.LastTerm), Number(s.Precision)};
+std::string StopReason(const SeriesSummary& s, const TFormatSettings& settings,
+                       Translate translate) {
+    const std::string term = ShownValue(s.LastTerm, settings);
+    const std::string precision = ShownValue(s.Precision, settings);
     switch (s.Stop) {
     case SeriesStop::ReachedPrecision:
         if (s.LastTerm < 0 && s.Iterations == 1) // the first term: x < 0
-            return {QT_TRANSLATE_NOOP("StopText",
-                                      "its term, %1, is at or below the precision %2: the test "
-                                      "takes the term's sign, so a negative term (x < 0) ends "
-                                      "the series at once"),
-                    termAndPrecision};
-        return {QT_TRANSLATE_NOOP("StopText", "its term, %1, is at or below the precision %2"),
-                termAndPrecision};
-    case SeriesStop::IterationLimit: {
-        std::vector<Argument> arguments = termAndPrecision;
-        arguments.push_back({Argument::Count, IterationLimit, nullptr});
-        return {QT_TRANSLATE_NOOP("StopText", "the %3-term limit; the last term, %1, was still "
-                                              "above the precision %2"),
-                arguments};
-    }
+            return Say(QT_TRANSLATE_NOOP("StopText",
+                                         "its term, %1, is at or below the precision %2: the test "
+                                         "takes the term's sign, so a negative term (x < 0) ends "
+                                         "the series at once"),
+                       {term, precision}, translate);
+        return Say(QT_TRANSLATE_NOOP("StopText", "its term, %1, is at or below the precision %2"),
+                   {term, precision}, translate);
+    case SeriesStop::IterationLimit:
+        return Say(QT_TRANSLATE_NOOP("StopText", "the %3-term limit; the last term, %1, was still "
+                                                 "above the precision %2"),
+                   {term, precision, std::to_string(int(IterationLimit))}, translate);
     case SeriesStop::NaNTerm:
-        return {QT_TRANSLATE_NOOP("StopText", "its term was NaN, which counts as at or below "
-                                              "the precision"),
-                {}};
+        return Say(QT_TRANSLATE_NOOP("StopText", "its term was NaN, which counts as at or below "
+                                                 "the precision"),
+                   {}, translate);
     case SeriesStop::GoesOn:
         break;
     }
     return {};
 }
 
-Sentence NonFiniteReason(const SeriesSummary& s) {
+std::string NonFiniteReason(const SeriesSummary& s, const TFormatSettings& settings,
+                            Translate translate) {
     if (s.NonFiniteIteration == 0)
         return {};
-    return {QT_TRANSLATE_NOOP("StopText", "the value became %1 at term %2: %3"),
-            {Number(s.NonFiniteValue),
-             {Argument::Count, double(s.NonFiniteIteration), nullptr},
-             {Argument::Words, 0, CauseText(s)}}};
+    return Say(QT_TRANSLATE_NOOP("StopText", "the value became %1 at term %2: %3"),
+               {ShownValue(s.NonFiniteValue, settings), std::to_string(s.NonFiniteIteration),
+                translate ? translate(CauseText(s)) : CauseText(s)},
+               translate);
 }
 
-Sentence SettledReason(const SeriesSummary& s) {
+std::string SettledReason(const SeriesSummary& s, Translate translate) {
     if (s.Settled == 0)
         return {};
-    return {QT_TRANSLATE_NOOP("StopText", "after term %1 the sum no longer changes: every later "
-                                          "term is below half an ulp of it"),
-            {{Argument::Count, double(s.Settled), nullptr}}};
-}
-
-std::string English(const Sentence& sentence, const TFormatSettings& settings) {
-    std::string text = sentence.Text ? sentence.Text : "";
-    for (std::size_t i = 0; i < sentence.Arguments.size(); ++i) {
-        const Argument& a = sentence.Arguments[i];
-        const std::string value = a.Kind == Argument::Number  ? ShownValue(a.Value, settings)
-                                  : a.Kind == Argument::Count ? std::to_string(int(a.Value))
-                                                              : std::string(a.Text ? a.Text : "");
-        const std::string placeholder = '%' + std::to_string(i + 1);
-        if (const auto at = text.find(placeholder); at != std::string::npos)
-            text.replace(at, placeholder.size(), value);
-    }
-    return text;
+    return Say(QT_TRANSLATE_NOOP("StopText", "after term %1 the sum no longer changes: every later "
+                                             "term is below half an ulp of it"),
+               {std::to_string(s.Settled)}, translate);
 }

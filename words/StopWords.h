@@ -4,32 +4,23 @@
 #include "SeriesSummary.h"
 
 #include <string>
-#include <vector>
 
-// Why a series stopped, as sentences that the window and series-table share.
-// A sentence is English text with the placeholders %1, %2, …, which the
-// window translates (context "StopText"); its arguments are facts, which each
-// caller writes in its own way.
-struct Sentence {
-    struct Argument {
-        enum { Number, Count, Words } Kind;
-        double Value = 0;           // a Number or a Count
-        const char* Text = nullptr; // Words: a phrase, translated like the sentence
-    };
-    const char* Text = nullptr; // null: nothing to say
-    std::vector<Argument> Arguments;
-};
+// Why a series stopped, in sentences that the window and series-table share.
+// Each is written in English with the placeholders %1, %2, …, which take
+// numbers written with `settings`. `translate` gives a sentence, or a phrase
+// within one, in the user's language (context "StopText"); without it they
+// stay English. Each says nothing (an empty text) where it has nothing to say.
+using Translate = std::string (*)(const char* english);
 
 // The stop test's verdict with the last term and the precision; nothing for
 // the combined value.
-Sentence StopReason(const SeriesSummary& summary);
+std::string StopReason(const SeriesSummary& summary, const TFormatSettings& settings,
+                       Translate translate = nullptr);
 
 // Where the value first became INF or NaN, and why; nothing if it stayed finite.
-Sentence NonFiniteReason(const SeriesSummary& summary);
+std::string NonFiniteReason(const SeriesSummary& summary, const TFormatSettings& settings,
+                            Translate translate = nullptr);
 
 // The iteration after which the value never changes again, where that comes
 // before the series stopped; nothing otherwise.
-Sentence SettledReason(const SeriesSummary& summary);
-
-// The sentence in English, numbers written as the window writes them.
-std::string English(const Sentence& sentence, const TFormatSettings& settings);
+std::string SettledReason(const SeriesSummary& summary, Translate translate = nullptr);
