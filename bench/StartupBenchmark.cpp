@@ -213,7 +213,7 @@ void BM_Startup(benchmark::State& bench) {
     }
 }
 
-BENCHMARK(BM_Startup)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Startup)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
