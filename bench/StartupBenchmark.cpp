@@ -1,10 +1,10 @@
 // Time from process start to the first painted window, offscreen, for the
-// program's form and for a bare Qt window with the same controls. Each
-// iteration runs this binary again as a child ("--child=form" or
-// "--child=bare") that builds one of the two windows, shows it and, once the
+// program's form and for a bare Qt window with the same controls. Each child
+// is this binary run again ("--child=form", "--child=bare" or
+// "--child=bare_selectable"); it builds one window, shows it and, once the
 // window's first paint is done, writes its CLOCK_MONOTONIC reading to a pipe
-// and ends at once. The parent reads the clock just before the spawn and
-// reports the difference as the iteration time.
+// and ends at once. The parent reads the clock just before the spawn; the
+// difference is the child's start-up time.
 #include "Application.h"
 #include "BareWindow.h"
 #include "Unit1.h"
@@ -21,6 +21,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -28,6 +30,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 extern char** environ;
 
@@ -154,41 +157,63 @@ std::int64_t TimeChild(const std::string& window, bool quiet, double& cpuSeconds
     return reported - start;
 }
 
-void BM_Startup(benchmark::State& bench, const char* window) {
-    std::string error;
-    double cpuSeconds = 0, childCpuSeconds = 0;
-    // One untimed start warms the file and font caches; its warnings are shown.
-    if (TimeChild(window, false, cpuSeconds, error) < 0) {
-        bench.SkipWithError(error.c_str());
-        return;
-    }
-    for (auto _ : bench) {
-        const std::int64_t elapsed = TimeChild(window, true, cpuSeconds, error);
-        if (elapsed < 0) {
-            bench.SkipWithError(error.c_str());
-            break;
-        }
-        bench.SetIterationTime(static_cast<double>(elapsed) / 1e9);
-        childCpuSeconds += cpuSeconds;
-    }
-    // Milliseconds of CPU per child, to the end of the child (it ends at once
-    // after its report).
-    bench.counters["child_cpu_ms"] =
-        benchmark::Counter(childCpuSeconds * 1e3, benchmark::Counter::kAvgIterations);
+// The middle value; the mean of the two middle ones for an even count.
+double Median(std::vector<double> values) {
+    const size_t half = values.size() / 2;
+    std::ranges::nth_element(values, values.begin() + half);
+    if (values.size() % 2 != 0)
+        return values[half];
+    return (values[half] + *std::max_element(values.begin(), values.begin() + half)) / 2;
 }
 
-BENCHMARK_CAPTURE(BM_Startup, form, "form")
-    ->UseManualTime()
-    ->Iterations(30)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, bare, "bare")
-    ->UseManualTime()
-    ->Iterations(30)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, bare_selectable, "bare_selectable")
-    ->UseManualTime()
-    ->Iterations(30)
-    ->Unit(benchmark::kMillisecond);
+constexpr std::array<const char*, 3> Windows = {"form", "bare", "bare_selectable"};
+
+// Each iteration starts one child of every window, in an order that rotates
+// from one iteration to the next, so that a change in the machine's load, or
+// the caches one child warms for the next, weighs on every window alike. The
+// iteration time is the three children's sum; the counters are each window's
+// median elapsed time and CPU time (user and system, which a busy machine
+// disturbs less) in milliseconds, and the form's medians over the others'.
+void BM_Startup(benchmark::State& bench) {
+    std::array<std::vector<double>, Windows.size()> elapsedMs, cpuMs;
+    std::string error;
+    double cpuSeconds = 0;
+    // One untimed start of each warms the file and font caches; its warnings
+    // are shown.
+    for (const char* window : Windows)
+        if (TimeChild(window, false, cpuSeconds, error) < 0) {
+            bench.SkipWithError(error.c_str());
+            return;
+        }
+    size_t first = 0;
+    for (auto _ : bench) {
+        std::int64_t total = 0;
+        for (size_t k = 0; k < Windows.size() && error.empty(); ++k) {
+            const size_t window = (first + k) % Windows.size();
+            const std::int64_t elapsed = TimeChild(Windows[window], true, cpuSeconds, error);
+            elapsedMs[window].push_back(static_cast<double>(elapsed) / 1e6);
+            cpuMs[window].push_back(cpuSeconds * 1e3);
+            total += elapsed;
+        }
+        if (!error.empty()) {
+            bench.SkipWithError(error.c_str());
+            return;
+        }
+        bench.SetIterationTime(static_cast<double>(total) / 1e9);
+        first = (first + 1) % Windows.size();
+    }
+    for (size_t window = 0; window < Windows.size(); ++window) {
+        const std::string name = Windows[window];
+        bench.counters[name + "_ms"] = Median(elapsedMs[window]);
+        bench.counters[name + "_cpu_ms"] = Median(cpuMs[window]);
+        if (window == 0)
+            continue;
+        bench.counters["form/" + name] = Median(elapsedMs[0]) / Median(elapsedMs[window]);
+        bench.counters["form/" + name + "_cpu"] = Median(cpuMs[0]) / Median(cpuMs[window]);
+    }
+}
+
+BENCHMARK(BM_Startup)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

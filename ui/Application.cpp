@@ -6,6 +6,7 @@
 #include "Translations.h"
 
 #include <QIcon>
+#include <QImageReader>
 
 TApplication* Application = nullptr;
 
@@ -26,8 +27,11 @@ void TApplication::Initialize() {
     // The default locale is the system's unless the program sets another.
     FormatSettings.DecimalSeparator = DecimalSeparatorOf(QLocale());
     LoadTranslations(QLocale());
-    // The executable embeds its icon as a resource, as a main icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/application-icon.png")));
+    // The executable embeds its icon as a resource, as a main icon. Read as the
+    // PNG it is: guessing the format would load every image format plugin.
+    QImageReader icon(QStringLiteral(":/application-icon.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form) {

@@ -1,5 +1,5 @@
 // The program's own start-up under uk_UA: once the window is up, a computation
-// writes decimal commas, and Qt knows the desktop entry.
+// writes decimal commas, and Qt knows the desktop entry and the icon.
 #include "SeriesCalcMain.h"
 #include "Unit1.h"
 
@@ -17,7 +17,8 @@ static void CheckOnceRunning() {
         Form1->Button1->click();
         qInfo() << Form1->Label6->text() << QGuiApplication::desktopFileName();
         passed = Form1->Label6->text() == "Результат:7,388995" &&
-                 QGuiApplication::desktopFileName() == SERIES_CALC_APP_ID;
+                 QGuiApplication::desktopFileName() == SERIES_CALC_APP_ID &&
+                 QGuiApplication::windowIcon().availableSizes() == QList{QSize(32, 32)};
         QGuiApplication::quit();
     });
 }
