@@ -4,8 +4,8 @@
 
 namespace {
 
-// A linear axis's labels, joined by spaces; or, for Log, the exponents of the
-// decades and how many decades apart their labels are.
+// An axis's labels, joined by spaces; for Log, Low and High are the powers of
+// ten at its ends.
 struct AxisRow {
     const char* Name;
     bool Log;
@@ -19,10 +19,8 @@ class AxisTicksTable : public testing::TestWithParam<AxisRow> {};
 TEST_P(AxisTicksTable, RoundDistinctLocalised) {
     const AxisRow& row = GetParam();
     std::string labels;
-    if (row.Log)
-        labels = std::to_string(DecadeStep(int(row.Low), int(row.High)));
     for (const std::string& label : row.Log
-                                        ? std::vector<std::string>{}
+                                        ? DecadeTicks(int(row.Low), int(row.High)).Labels
                                         : LinearTicks(row.Low, row.High, {row.Separator}).Labels)
         labels += (labels.empty() ? "" : " ") + label;
     EXPECT_EQ(labels, row.Expected);
@@ -38,9 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisRow{"NegativeToPositiveNoMinusZero", false, -0.0031, 0.0042, '.',
                             "-0.002 0.000 0.002 0.004"},
                     AxisRow{"OneValueGetsRoom", false, 5.01, 5.01, '.', "4.8 4.9 5.0 5.1 5.2"},
-                    AxisRow{"DecadesOneToTenBillionthEachOne", true, -9, 0, '.', "1"},
-                    AxisRow{"TwentySixDecadesEverySecond", true, -25, 1, '.', "2"},
-                    AxisRow{"ThirtyFiveDecadesEveryThird", true, -34, 1, '.', "3"}),
+                    AxisRow{"DecadesOneToTenBillionthEachOne", true, -9, 0, '.',
+                            "1e-09 1e-08 1e-07 1e-06 1e-05 1e-04 1e-03 1e-02 1e-01 1e+00"},
+                    AxisRow{"FifteenDecadesEverySecondFromOne", true, -15, 0, '.',
+                            "1e-14 1e-12 1e-10 1e-08 1e-06 1e-04 1e-02 1e+00"},
+                    AxisRow{"TwentyNineDecadesEveryThird", true, -29, 0, '.',
+                            "1e-27 1e-24 1e-21 1e-18 1e-15 1e-12 1e-09 1e-06 1e-03 1e+00"}),
     [](const testing::TestParamInfo<AxisRow>& info) { return std::string(info.param.Name); });
 
 } // namespace
