@@ -96,14 +96,19 @@ double HalfUlp(float value) {
     return (double{next} - std::abs(double{value})) / 2;
 }
 
+template <class Series> Series* Add(QChart* chart, QAbstractAxis* x, QAbstractAxis* y) {
+    auto* series = new Series(chart);
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    return series;
+}
+
 // The theme's next colour, unless `color` names one: the error and its parts
 // each have their own, apart from the value's.
 QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style,
                      QColor color = {}) {
-    auto* line = new QLineSeries(chart);
-    chart->addSeries(line);
-    line->attachAxis(x);
-    line->attachAxis(y);
+    auto* line = Add<QLineSeries>(chart, x, y);
     if (style != Qt::SolidLine || color.isValid()) {
         QPen pen = line->pen();
         pen.setStyle(style);
@@ -155,17 +160,11 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     c.Value->setObjectName("value");
     c.Value->setPointsVisible(true);
     c.Exact = AddLine(chart, c.N, c.ValueAxis, Qt::DashLine);
-    c.Stop = new QScatterSeries(chart);
+    c.Stop = Add<QScatterSeries>(chart, c.N, c.ValueAxis);
     c.Stop->setMarkerSize(14);
-    chart->addSeries(c.Stop);
-    c.Stop->attachAxis(c.N);
-    c.Stop->attachAxis(c.ValueAxis);
-    c.Settled = new QScatterSeries(chart);
+    c.Settled = Add<QScatterSeries>(chart, c.N, c.ValueAxis);
     c.Settled->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     c.Settled->setMarkerSize(12);
-    chart->addSeries(c.Settled);
-    c.Settled->attachAxis(c.N);
-    c.Settled->attachAxis(c.ValueAxis);
     c.Error = AddLine(chart, c.N, c.ErrorAxis, Qt::SolidLine, QColor(200, 30, 30));
     c.Truncation = AddLine(chart, c.N, c.ErrorAxis, Qt::DashLine, QColor(110, 40, 170));
     c.Rounding = AddLine(chart, c.N, c.ErrorAxis, Qt::DashDotLine, QColor(20, 130, 60));
@@ -239,23 +238,20 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     showLine(chart.Error, errors, tr("|value − exact|"));
     showLine(chart.Truncation, truncation, tr("|truncation|"));
     showLine(chart.Rounding, rounding, tr("|rounding|"));
+    const auto showLevel = [&](QLineSeries* line, double level, const QString& name) {
+        line->clear();
+        line->setVisible(level > 0);
+        if (level > 0) {
+            line->append(Decades({QPointF(1, level), QPointF(last, level)}));
+            line->setName(name);
+            errorRange.Add(level);
+        }
+    };
     const double halfUlp = HalfUlp(summary.Value);
-    chart.HalfUlp->clear();
-    chart.HalfUlp->setVisible(halfUlp > 0);
-    if (halfUlp > 0) {
-        chart.HalfUlp->append(Decades({QPointF(1, halfUlp), QPointF(last, halfUlp)}));
-        chart.HalfUlp->setName(
-            tr("half an ulp %1").arg(ToQString(RoughValue(halfUlp, run.Settings))));
-        errorRange.Add(halfUlp);
-    }
-    chart.Precision->clear();
-    chart.Precision->setVisible(run.Precision > 0);
-    if (run.Precision > 0) {
-        chart.Precision->append(Decades({QPointF(1, run.Precision), QPointF(last, run.Precision)}));
-        chart.Precision->setName(
-            tr("precision %1").arg(ToQString(ShownValue(run.Precision, run.Settings))));
-        errorRange.Add(run.Precision);
-    }
+    showLevel(chart.HalfUlp, halfUlp,
+              tr("half an ulp %1").arg(ToQString(RoughValue(halfUlp, run.Settings))));
+    showLevel(chart.Precision, run.Precision,
+              tr("precision %1").arg(ToQString(ShownValue(run.Precision, run.Settings))));
     // Room for the markers at both ends.
     SetTicks(chart.N, TermTicks(int(last), run.Settings), 0.5, last + 0.5);
     SetLinearRange(chart.ValueAxis, valueRange, run.Settings);
