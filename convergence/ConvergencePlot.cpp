@@ -26,13 +26,6 @@ struct Range {
     void Add(double value) { Low = std::min(Low, value), High = std::max(High, value); }
 };
 
-// A new range lays the axis out again, its labels' text included: the slowest
-// part of showing a run. Only a change does that.
-void SetRange(QCategoryAxis* axis, double low, double high) {
-    if (axis->min() != low || axis->max() != high)
-        axis->setRange(low, high);
-}
-
 // Round ticks, labelled by us in our own number formats: Qt's would repeat a
 // label where the range is narrow, and write a point whatever the locale.
 void SetTicks(QCategoryAxis* axis, const AxisTicks& ticks, double low, double high) {
@@ -45,7 +38,10 @@ void SetTicks(QCategoryAxis* axis, const AxisTicks& ticks, double low, double hi
         for (qsizetype i = 0; i < labels.size(); ++i)
             axis->append(labels[i], ticks.First + double(i) * ticks.Step);
     }
-    SetRange(axis, low, high);
+    // A new range lays the axis out again, its labels' text included: the
+    // slowest part of showing a run. Only a change does that.
+    if (axis->min() != low || axis->max() != high)
+        axis->setRange(low, high);
 }
 
 void SetLinearRange(QCategoryAxis* axis, Range range, const TFormatSettings& settings) {
@@ -67,9 +63,10 @@ void SetLogRange(QCategoryAxis* axis, Range range) {
     SetTicks(axis, DecadeTicks(low, high), low, high);
 }
 
-// The points of one error line a log axis can show; the rest counted.
+// The points of one error line a log axis can show, and their heights on it
+// as decades, laid out linearly; the rest counted.
 struct LogLine {
-    QList<QPointF> Points;
+    QList<QPointF> Points, Decades;
     int LeftOut = 0;
     void Add(int n, double error, Range& range) {
         if (!(std::isfinite(error) && error > 0)) { // a log axis has no place for 0
@@ -77,16 +74,10 @@ struct LogLine {
             return;
         }
         Points << QPointF(n, error);
+        Decades << QPointF(n, std::log10(error));
         range.Add(error);
     }
 };
-
-// A log axis laid over a linear one: the points' heights as their decades.
-QList<QPointF> Decades(QList<QPointF> points) {
-    for (QPointF& point : points)
-        point.setY(std::log10(point.y()));
-    return points;
-}
 
 // Half the spacing of singles at `value`; 0 where there is none to show.
 double HalfUlp(float value) {
@@ -230,7 +221,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         chart.Settled->setName(tr("unchanged after n = %1").arg(summary.Settled));
     }
     const auto showLine = [&](QLineSeries* line, const LogLine& points, const QString& name) {
-        line->replace(Decades(points.Points));
+        line->replace(points.Decades);
         line->setName(points.LeftOut
                           ? tr("%1, %n left out: 0, INF or NaN", "", points.LeftOut).arg(name)
                           : name);
@@ -242,7 +233,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         line->clear();
         line->setVisible(level > 0);
         if (level > 0) {
-            line->append(Decades({QPointF(1, level), QPointF(last, level)}));
+            line->append({QPointF(1, std::log10(level)), QPointF(last, std::log10(level))});
             line->setName(name);
             errorRange.Add(level);
         }
