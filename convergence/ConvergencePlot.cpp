@@ -11,10 +11,8 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QLineSeries>
-#include <QLogValueAxis>
 #include <QScatterSeries>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -28,21 +26,9 @@ struct Range {
     void Add(double value) { Low = std::min(Low, value), High = std::max(High, value); }
 };
 
-// A new range lays the axis out again, its labels' text included: the slowest
-// part of showing a run. Only a change does that.
-template <class Axis> void SetRange(Axis* axis, double low, double high) {
-    if (axis->min() != low || axis->max() != high)
-        axis->setRange(low, high);
-}
-
-// Round ticks, labelled by us: Qt's own would repeat a label where the range
-// is narrow, and write a point whatever the locale.
-void SetLinearRange(QCategoryAxis* axis, Range range, const TFormatSettings& settings) {
-    if (range.Low > range.High)
-        range = {0, 1};
-    const double pad = range.High > range.Low ? (range.High - range.Low) * 0.05
-                                              : std::max(std::abs(range.High) * 0.05, 1.0);
-    const AxisTicks ticks = LinearTicks(range.Low - pad, range.High + pad, settings);
+// Round ticks, labelled by us in our own number formats: Qt's would repeat a
+// label where the range is narrow, and write a point whatever the locale.
+void SetTicks(QCategoryAxis* axis, const AxisTicks& ticks, double low, double high) {
     QStringList labels;
     for (const std::string& label : ticks.Labels)
         labels << ToQString(label);
@@ -52,27 +38,35 @@ void SetLinearRange(QCategoryAxis* axis, Range range, const TFormatSettings& set
         for (qsizetype i = 0; i < labels.size(); ++i)
             axis->append(labels[i], ticks.First + double(i) * ticks.Step);
     }
-    SetRange(axis, range.Low - pad, range.High + pad);
+    // A new range lays the axis out again, its labels' text included: the
+    // slowest part of showing a run. Only a change does that.
+    if (axis->min() != low || axis->max() != high)
+        axis->setRange(low, high);
 }
 
-// Whole decades around the values, labelled on each, or on every second
-// where they would crowd.
-void SetLogRange(QLogValueAxis* axis, Range range) {
+void SetLinearRange(QCategoryAxis* axis, Range range, const TFormatSettings& settings) {
+    if (range.Low > range.High)
+        range = {0, 1};
+    const double pad = range.High > range.Low ? (range.High - range.Low) * 0.05
+                                              : std::max(std::abs(range.High) * 0.05, 1.0);
+    const double low = range.Low - pad, high = range.High + pad;
+    SetTicks(axis, LinearTicks(low, high, settings), low, high);
+}
+
+// Whole decades around the values, on a linear axis of their logarithms,
+// labelled on each, or on every second where they would crowd.
+void SetLogRange(QCategoryAxis* axis, Range range) {
     if (range.Low > range.High)
         range = {0.1, 1};
-    const double low = std::floor(std::log10(range.Low));
-    const double high = std::max(std::ceil(std::log10(range.High)), low + 1);
-    const double base = std::pow(10, DecadeStep(int(low), int(high)));
-    if (axis->base() != base)
-        axis->setBase(base);
-    // A hair beyond the end decades, which Qt leaves unlabelled where the
-    // logarithm of its bound rounds to just inside them.
-    SetRange(axis, std::pow(10, low) * (1 - 1e-9), std::pow(10, high) * (1 + 1e-9));
+    const int low = int(std::floor(std::log10(range.Low)));
+    const int high = std::max(int(std::ceil(std::log10(range.High))), low + 1);
+    SetTicks(axis, DecadeTicks(low, high), low, high);
 }
 
-// The points of one error line a log axis can show; the rest counted.
+// The points of one error line a log axis can show, and their heights on it
+// as decades, laid out linearly; the rest counted.
 struct LogLine {
-    QList<QPointF> Points;
+    QList<QPointF> Points, Decades;
     int LeftOut = 0;
     void Add(int n, double error, Range& range) {
         if (!(std::isfinite(error) && error > 0)) { // a log axis has no place for 0
@@ -80,6 +74,7 @@ struct LogLine {
             return;
         }
         Points << QPointF(n, error);
+        Decades << QPointF(n, std::log10(error));
         range.Add(error);
     }
 };
@@ -92,14 +87,19 @@ double HalfUlp(float value) {
     return (double{next} - std::abs(double{value})) / 2;
 }
 
+template <class Series> Series* Add(QChart* chart, QAbstractAxis* x, QAbstractAxis* y) {
+    auto* series = new Series(chart);
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    return series;
+}
+
 // The theme's next colour, unless `color` names one: the error and its parts
 // each have their own, apart from the value's.
 QLineSeries* AddLine(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, Qt::PenStyle style,
                      QColor color = {}) {
-    auto* line = new QLineSeries(chart);
-    chart->addSeries(line);
-    line->attachAxis(x);
-    line->attachAxis(y);
+    auto* line = Add<QLineSeries>(chart, x, y);
     if (style != Qt::SolidLine || color.isValid()) {
         QPen pen = line->pen();
         pen.setStyle(style);
@@ -133,36 +133,29 @@ ConvergencePlot::Chart ConvergencePlot::MakeChart(SeriesKind kind) {
     // Compute. The PNG export has it.
     c.View->setFocusPolicy(Qt::NoFocus);
     c.View->setAccessibleName(chart->title());
-    c.N = new QValueAxis(chart);
-    c.N->setTitleText(tr("n"));
-    c.N->setLabelFormat("%d");
-    c.N->setTickType(QValueAxis::TicksDynamic);
-    c.N->setTickAnchor(0);
-    chart->addAxis(c.N, Qt::AlignBottom);
-    c.ValueAxis = new QCategoryAxis(chart);
-    c.ValueAxis->setTitleText(tr("value"));
-    c.ValueAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    chart->addAxis(c.ValueAxis, Qt::AlignLeft);
-    c.ErrorAxis = new QLogValueAxis(chart);
-    c.ErrorAxis->setTitleText(tr("|value − exact|"));
-    c.ErrorAxis->setLabelFormat("%.0e"); // no decimal separator to get wrong
-    chart->addAxis(c.ErrorAxis, Qt::AlignRight);
+    const auto axis = [chart](const QString& title, Qt::Alignment side) {
+        auto* a = new QCategoryAxis(chart);
+        a->setTitleText(title);
+        a->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        chart->addAxis(a, side);
+        return a;
+    };
+    c.N = axis(tr("n"), Qt::AlignBottom);
+    c.ValueAxis = axis(tr("value"), Qt::AlignLeft);
+    c.ErrorAxis = axis(tr("|value − exact|"), Qt::AlignRight);
+    // Qt shares out the height among one label more than a category axis has,
+    // and would elide the decades' labels where they fit.
+    c.ErrorAxis->setTruncateLabels(false);
 
     c.Value = AddLine(chart, c.N, c.ValueAxis, Qt::SolidLine);
     c.Value->setObjectName("value");
     c.Value->setPointsVisible(true);
     c.Exact = AddLine(chart, c.N, c.ValueAxis, Qt::DashLine);
-    c.Stop = new QScatterSeries(chart);
+    c.Stop = Add<QScatterSeries>(chart, c.N, c.ValueAxis);
     c.Stop->setMarkerSize(14);
-    chart->addSeries(c.Stop);
-    c.Stop->attachAxis(c.N);
-    c.Stop->attachAxis(c.ValueAxis);
-    c.Settled = new QScatterSeries(chart);
+    c.Settled = Add<QScatterSeries>(chart, c.N, c.ValueAxis);
     c.Settled->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     c.Settled->setMarkerSize(12);
-    chart->addSeries(c.Settled);
-    c.Settled->attachAxis(c.N);
-    c.Settled->attachAxis(c.ValueAxis);
     c.Error = AddLine(chart, c.N, c.ErrorAxis, Qt::SolidLine, QColor(200, 30, 30));
     c.Truncation = AddLine(chart, c.N, c.ErrorAxis, Qt::DashLine, QColor(110, 40, 170));
     c.Rounding = AddLine(chart, c.N, c.ErrorAxis, Qt::DashDotLine, QColor(20, 130, 60));
@@ -228,7 +221,7 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
         chart.Settled->setName(tr("unchanged after n = %1").arg(summary.Settled));
     }
     const auto showLine = [&](QLineSeries* line, const LogLine& points, const QString& name) {
-        line->replace(points.Points);
+        line->replace(points.Decades);
         line->setName(points.LeftOut
                           ? tr("%1, %n left out: 0, INF or NaN", "", points.LeftOut).arg(name)
                           : name);
@@ -236,26 +229,22 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     showLine(chart.Error, errors, tr("|value − exact|"));
     showLine(chart.Truncation, truncation, tr("|truncation|"));
     showLine(chart.Rounding, rounding, tr("|rounding|"));
+    const auto showLevel = [&](QLineSeries* line, double level, const QString& name) {
+        line->clear();
+        line->setVisible(level > 0);
+        if (level > 0) {
+            line->append({QPointF(1, std::log10(level)), QPointF(last, std::log10(level))});
+            line->setName(name);
+            errorRange.Add(level);
+        }
+    };
     const double halfUlp = HalfUlp(summary.Value);
-    chart.HalfUlp->clear();
-    chart.HalfUlp->setVisible(halfUlp > 0);
-    if (halfUlp > 0) {
-        chart.HalfUlp->append({QPointF(1, halfUlp), QPointF(last, halfUlp)});
-        chart.HalfUlp->setName(
-            tr("half an ulp %1").arg(ToQString(RoughValue(halfUlp, run.Settings))));
-        errorRange.Add(halfUlp);
-    }
-    chart.Precision->clear();
-    chart.Precision->setVisible(run.Precision > 0);
-    if (run.Precision > 0) {
-        chart.Precision->append({QPointF(1, run.Precision), QPointF(last, run.Precision)});
-        chart.Precision->setName(
-            tr("precision %1").arg(ToQString(ShownValue(run.Precision, run.Settings))));
-        errorRange.Add(run.Precision);
-    }
-    SetRange(chart.N, 0.5, last + 0.5); // room for the markers at both ends
-    if (chart.N->tickInterval() != (last <= 10 ? 1 : 5))
-        chart.N->setTickInterval(last <= 10 ? 1 : 5);
+    showLevel(chart.HalfUlp, halfUlp,
+              tr("half an ulp %1").arg(ToQString(RoughValue(halfUlp, run.Settings))));
+    showLevel(chart.Precision, run.Precision,
+              tr("precision %1").arg(ToQString(ShownValue(run.Precision, run.Settings))));
+    // Room for the markers at both ends.
+    SetTicks(chart.N, TermTicks(int(last), run.Settings), 0.5, last + 0.5);
     SetLinearRange(chart.ValueAxis, valueRange, run.Settings);
     SetLogRange(chart.ErrorAxis, errorRange);
 

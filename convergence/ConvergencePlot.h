@@ -11,9 +11,7 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
-class QLogValueAxis;
 class QScatterSeries;
-class QValueAxis;
 
 // One chart per series: its running value against n with the exact limit as a
 // line, a marker where it stopped and one where it stopped changing; and on a
@@ -42,9 +40,9 @@ private:
         QLineSeries* Rounding;
         QLineSeries* HalfUlp;
         QLineSeries* Precision;
-        QValueAxis* N;
+        QCategoryAxis* N;
         QCategoryAxis* ValueAxis;
-        QLogValueAxis* ErrorAxis;
+        QCategoryAxis* ErrorAxis; // over the errors' logarithms
     };
 
     Chart MakeChart(SeriesKind kind);

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <iterator>
 
 void ConvergenceTable::SetRun(const ConvergenceRun& run) {
     beginResetModel();
@@ -105,51 +106,34 @@ QVariant ConvergenceTable::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ConvergenceTable::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal)
+    // Each column's header, and the narrow ones' in full.
+    static constexpr const char* Headers[][2] = {
+        {QT_TR_NOOP("series"), nullptr},
+        {QT_TR_NOOP("n"), nullptr},
+        {QT_TR_NOOP("term"), nullptr},
+        {QT_TR_NOOP("value"), nullptr},
+        {QT_TR_NOOP("shown − exact"), nullptr},
+        {QT_TR_NOOP("trunc."),
+         QT_TR_NOOP("truncation: the exact sum of the first n terms minus the exact limit, what "
+                    "cutting the series off costs")},
+        {QT_TR_NOOP("round."),
+         QT_TR_NOOP("rounding: the value minus the exact sum of the same n terms, what single "
+                    "precision costs")},
+        {QT_TR_NOOP("ulps"), QT_TR_NOOP("the rounding in units in the last place of the value")},
+        {QT_TR_NOOP("digits"),
+         QT_TR_NOOP("correct significant digits of the value against the exact limit")},
+        {QT_TR_NOOP("double err."),
+         QT_TR_NOOP("the same statements with every store in double, minus the exact limit; "
+                    "not the program's result")},
+        {QT_TR_NOOP("stopped"), nullptr},
+    };
+    static_assert(std::size(Headers) == StopColumn + 1);
+    if (orientation != Qt::Horizontal || section < 0 || section > StopColumn)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
-        switch (section) { // the narrow headers in full
-        case TruncationColumn:
-            return tr("truncation: the exact sum of the first n terms minus the exact limit, what "
-                      "cutting the series off costs");
-        case RoundingColumn:
-            return tr("rounding: the value minus the exact sum of the same n terms, what single "
-                      "precision costs");
-        case UlpsColumn:
-            return tr("the rounding in units in the last place of the value");
-        case DigitsColumn:
-            return tr("correct significant digits of the value against the exact limit");
-        case DoubleColumn:
-            return tr("the same statements with every store in double, minus the exact limit; "
-                      "not the program's result");
-        }
-        return {};
-    }
-    if (role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case SeriesColumn:
-        return tr("series");
-    case IterationColumn:
-        return tr("n");
-    case TermColumn:
-        return tr("term");
-    case ValueColumn:
-        return tr("value");
-    case ErrorColumn:
-        return tr("shown − exact");
-    case TruncationColumn:
-        return tr("trunc.");
-    case RoundingColumn:
-        return tr("round.");
-    case UlpsColumn:
-        return tr("ulps");
-    case DigitsColumn:
-        return tr("digits");
-    case DoubleColumn:
-        return tr("double err.");
-    case StopColumn:
-        return tr("stopped");
-    }
+    const auto [text, tip] = Headers[section];
+    if (role == Qt::DisplayRole)
+        return tr(text);
+    if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && tip)
+        return tr(tip);
     return {};
 }

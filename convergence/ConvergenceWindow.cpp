@@ -28,6 +28,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -79,23 +80,18 @@ ConvergenceWindow::ConvergenceWindow(QWidget* owner)
     splitter->setStretchFactor(1, 1);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](const QString& caption, auto handler) {
+    const auto button = [&](const QString& caption, const QString& title, const QString& name,
+                            const QString& filter, std::function<QString(const QString&)> save) {
         auto* b = new QPushButton(caption);
-        connect(b, &QPushButton::clicked, this, handler);
+        connect(b, &QPushButton::clicked, this, [=, this] { Export(title, name, filter, save); });
         buttons->addWidget(b);
     };
-    button(tr("Save table as CSV…"), [this] {
-        Export(tr("Save the table"), "convergence.csv", tr("CSV files (*.csv)"),
-               [this](const QString& path) { return SaveCsv(path); });
-    });
-    button(tr("Save plot as SVG…"), [this] {
-        Export(tr("Save the plot"), "convergence.svg", tr("SVG images (*.svg)"),
-               [this](const QString& path) { return SaveSvg(path); });
-    });
-    button(tr("Save plot as PNG…"), [this] {
-        Export(tr("Save the plot"), "convergence.png", tr("PNG images (*.png)"),
-               [this](const QString& path) { return SavePng(path); });
-    });
+    button(tr("Save table as CSV…"), tr("Save the table"), "convergence.csv",
+           tr("CSV files (*.csv)"), std::bind_front(&ConvergenceWindow::SaveCsv, this));
+    button(tr("Save plot as SVG…"), tr("Save the plot"), "convergence.svg",
+           tr("SVG images (*.svg)"), std::bind_front(&ConvergenceWindow::SaveSvg, this));
+    button(tr("Save plot as PNG…"), tr("Save the plot"), "convergence.png",
+           tr("PNG images (*.png)"), std::bind_front(&ConvergenceWindow::SavePng, this));
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);

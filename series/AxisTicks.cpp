@@ -20,6 +20,17 @@ Multiples Within(double low, double high, double step) {
     return {std::ceil(low / step - 1e-9), std::floor(high / step + 1e-9)};
 }
 
+// Every tick of `step` in [low, high], labelled by `label`.
+template <class Label> AxisTicks Spaced(double low, double high, double step, Label label) {
+    AxisTicks ticks;
+    const Multiples m = Within(low, high, step);
+    ticks.First = m.From * step;
+    ticks.Step = step;
+    for (double i = m.From; i <= m.To; ++i)
+        ticks.Labels.push_back(label(i * step));
+    return ticks;
+}
+
 } // namespace
 
 AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) {
@@ -40,15 +51,16 @@ AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) 
          ++i)
         step = Mantissas[i % 3] * std::pow(10.0, power - i / 3);
     const int decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
-    AxisTicks ticks;
-    const Multiples m = Within(low, high, step);
-    ticks.First = m.From * step;
-    ticks.Step = step;
-    for (double i = m.From; i <= m.To; ++i)
-        ticks.Labels.push_back(FixedValue(i * step, decimals, settings));
-    return ticks;
+    return Spaced(low, high, step,
+                  [&](double tick) { return FixedValue(tick, decimals, settings); });
 }
 
-int DecadeStep(int low, int high) {
-    return std::max(1, (high - low + MostDecades - 1) / MostDecades);
+AxisTicks TermTicks(int last, const TFormatSettings& settings) {
+    return Spaced(1, last, last <= 10 ? 1 : 5,
+                  [&](double tick) { return FixedValue(tick, 0, settings); });
+}
+
+AxisTicks DecadeTicks(int low, int high) {
+    const int step = std::max(1, (high - low + MostDecades - 1) / MostDecades);
+    return Spaced(low, high, step, [](double tick) { return DecadeText(int(tick)); });
 }

@@ -17,7 +17,11 @@ struct AxisTicks {
 
 AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings);
 
-// How many decades apart a logarithmic axis from 10^low to 10^high labels its
-// ticks: every decade up to 14 of them, every second one up to 28, and
-// further apart only beyond (35 decades from a tiny truncation).
-int DecadeStep(int low, int high);
+// The n axis of a run of `last` terms: a tick on every term up to 10 of them,
+// on every fifth beyond.
+AxisTicks TermTicks(int last, const TFormatSettings& settings);
+
+// A logarithmic axis from 10^low to 10^high, in powers of ten: a label on
+// every decade up to 14 of them, on every second up to 28, and further apart
+// only beyond (35 decades from a tiny truncation); on multiples of the step.
+AxisTicks DecadeTicks(int low, int high);

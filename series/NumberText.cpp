@@ -26,6 +26,12 @@ std::string Hex(unsigned long value, int width) {
     return text.str();
 }
 
+// As %e writes the power of ten: "e-05", "e+12".
+std::string Exponent(long power) {
+    return std::string("e") + (power < 0 ? '-' : '+') + (std::labs(power) < 10 ? "0" : "") +
+           std::to_string(std::labs(power));
+}
+
 } // namespace
 
 std::string ShownValue(double value, const TFormatSettings& settings) {
@@ -49,6 +55,10 @@ std::string FixedValue(double value, int decimals, const TFormatSettings& settin
     if (const auto point = written.find('.'); point != std::string::npos)
         written[point] = settings.DecimalSeparator;
     return written;
+}
+
+std::string DecadeText(int power) {
+    return "1" + Exponent(power);
 }
 
 std::string ShortestText(float value) {
@@ -100,8 +110,6 @@ std::string ScientificText(const ExactNumber& value, int digits) {
         significand = got + (got[0] == '-');
         mpfr_free_str(got);
     }
-    const long power = exponent - 1;
-    return text + significand[0] + (digits > 1 ? "." + significand.substr(1) : "") + 'e' +
-           (power < 0 ? '-' : '+') + (std::labs(power) < 10 ? "0" : "") +
-           std::to_string(std::labs(power));
+    return text + significand[0] + (digits > 1 ? "." + significand.substr(1) : "") +
+           Exponent(exponent - 1);
 }

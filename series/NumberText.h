@@ -28,6 +28,10 @@ std::string Hundredths(double value, const TFormatSettings& settings);
 // `decimals` digits after the settings' separator: an axis label, "2.5".
 std::string FixedValue(double value, int decimals, const TFormatSettings& settings);
 
+// 10 to the `power` as a logarithmic axis labels it, with no separator to get
+// wrong: "1e-05", "1e+00", "1e+12".
+std::string DecadeText(int power);
+
 // The shortest text that reads back to the same number: "0.00028218696";
 // "nan" whatever its sign, which differs between processors.
 std::string ShortestText(float value);

@@ -4,7 +4,7 @@
 <context>
     <name>ConvergencePlot</name>
     <message numerus="yes">
-        <location filename="../convergence/ConvergencePlot.cpp" line="+213"/>
+        <location filename="../convergence/ConvergencePlot.cpp" line="+206"/>
         <source>value, %n INF or NaN left out</source>
         <translation>
             <numerusform>value, %n INF or NaN left out</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+41"/>
         <source>%1: %n terms</source>
         <translation>
             <numerusform>%1: %n term</numerusform>

@@ -27,19 +27,19 @@
         <translation>Ряд для %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+70"/>
+        <location line="+1"/>
+        <location line="+62"/>
         <source>value</source>
         <translation>значение</translation>
     </message>
     <message>
-        <location line="-66"/>
-        <location line="+89"/>
+        <location line="-61"/>
+        <location line="+84"/>
         <source>|value − exact|</source>
         <translation>|значение − точное|</translation>
     </message>
@@ -87,17 +87,17 @@
         <translation>|округление|</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>half an ulp %1</source>
         <translation>половина ulp %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>precision %1</source>
         <translation>точность %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>Where it settles: %1.</source>
         <translation>Где сумма устанавливается: %1.</translation>
     </message>
@@ -153,7 +153,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+34"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+35"/>
         <source>exact %1</source>
         <translation>точное %1</translation>
     </message>
@@ -173,7 +173,7 @@
         <translation>больше не меняется</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+72"/>
         <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
         <translation>погрешность обрыва: точная сумма первых n членов минус точный предел, цена того, что ряд оборван</translation>
     </message>
@@ -183,7 +183,7 @@
         <translation>погрешность округления: значение минус точная сумма тех же n членов, цена одинарной точности</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>the rounding in units in the last place of the value</source>
         <translation>погрешность округления в единицах последнего разряда (ulp) значения</translation>
     </message>
@@ -198,47 +198,47 @@
         <translation>те же операторы, но каждое сохранение в double, минус точный предел; это не результат программы</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-15"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>term</source>
         <translation>член</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>value</source>
         <translation>значение</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>shown − exact</source>
         <translation>показанное − точное</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>trunc.</source>
         <translation>обрыв</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>round.</source>
         <translation>округл.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>ulps</source>
         <translation>ulp</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>digits</source>
         <translation>цифры</translation>
     </message>
@@ -248,7 +248,7 @@
         <translation>погрешн. double</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>stopped</source>
         <translation>причина остановки</translation>
     </message>
@@ -256,7 +256,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../convergence/ConvergenceWindow.cpp" line="+65"/>
+        <location filename="../convergence/ConvergenceWindow.cpp" line="+66"/>
         <source>Convergence</source>
         <translation>Сходимость</translation>
     </message>
@@ -266,38 +266,38 @@
         <translation>Все итерации</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Save table as CSV…</source>
         <translation>Сохранить таблицу в формате CSV…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Save the table</source>
         <translation>Сохранение таблицы</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>CSV files (*.csv)</source>
         <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Save plot as SVG…</source>
         <translation>Сохранить график в формате SVG…</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+4"/>
+        <location line="+0"/>
+        <location line="+2"/>
         <source>Save the plot</source>
         <translation>Сохранение графика</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-1"/>
         <source>SVG images (*.svg)</source>
         <translation>Изображения SVG (*.svg)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Save plot as PNG…</source>
         <translation>Сохранить график в формате PNG…</translation>
     </message>
@@ -307,7 +307,7 @@
         <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+81"/>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>

@@ -27,19 +27,19 @@
         <translation>Ряд для %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+70"/>
+        <location line="+1"/>
+        <location line="+62"/>
         <source>value</source>
         <translation>значення</translation>
     </message>
     <message>
-        <location line="-66"/>
-        <location line="+89"/>
+        <location line="-61"/>
+        <location line="+84"/>
         <source>|value − exact|</source>
         <translation>|значення − точне|</translation>
     </message>
@@ -87,17 +87,17 @@
         <translation>|округлення|</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>half an ulp %1</source>
         <translation>половина ulp %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
         <source>precision %1</source>
         <translation>точність %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>Where it settles: %1.</source>
         <translation>Де сума усталюється: %1.</translation>
     </message>
@@ -153,7 +153,7 @@
 <context>
     <name>ConvergenceTable</name>
     <message>
-        <location filename="../convergence/ConvergenceTable.cpp" line="+34"/>
+        <location filename="../convergence/ConvergenceTable.cpp" line="+35"/>
         <source>exact %1</source>
         <translation>точне %1</translation>
     </message>
@@ -173,7 +173,7 @@
         <translation>більше не змінюється</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+72"/>
         <source>truncation: the exact sum of the first n terms minus the exact limit, what cutting the series off costs</source>
         <translation>похибка обриву: точна сума перших n членів мінус точна границя, ціна того, що ряд обірвано</translation>
     </message>
@@ -183,7 +183,7 @@
         <translation>похибка округлення: значення мінус точна сума тих самих n членів, ціна одинарної точності</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>the rounding in units in the last place of the value</source>
         <translation>похибка округлення в одиницях останнього розряду (ulp) значення</translation>
     </message>
@@ -198,47 +198,47 @@
         <translation>ті самі оператори, але кожне збереження в double, мінус точна границя; це не результат програми</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-15"/>
         <source>series</source>
         <translation>ряд</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>term</source>
         <translation>член</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>value</source>
         <translation>значення</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>shown − exact</source>
         <translation>показане − точне</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>trunc.</source>
         <translation>обрив</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>round.</source>
         <translation>округл.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>ulps</source>
         <translation>ulp</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>digits</source>
         <translation>цифри</translation>
     </message>
@@ -248,7 +248,7 @@
         <translation>похибка double</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>stopped</source>
         <translation>причина зупинки</translation>
     </message>
@@ -256,7 +256,7 @@
 <context>
     <name>ConvergenceWindow</name>
     <message>
-        <location filename="../convergence/ConvergenceWindow.cpp" line="+65"/>
+        <location filename="../convergence/ConvergenceWindow.cpp" line="+66"/>
         <source>Convergence</source>
         <translation>Збіжність</translation>
     </message>
@@ -266,38 +266,38 @@
         <translation>Усі ітерації</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Save table as CSV…</source>
         <translation>Зберегти таблицю у форматі CSV…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Save the table</source>
         <translation>Збереження таблиці</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>CSV files (*.csv)</source>
         <translation>Файли CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Save plot as SVG…</source>
         <translation>Зберегти графік у форматі SVG…</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+4"/>
+        <location line="+0"/>
+        <location line="+2"/>
         <source>Save the plot</source>
         <translation>Збереження графіка</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-1"/>
         <source>SVG images (*.svg)</source>
         <translation>Зображення SVG (*.svg)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Save plot as PNG…</source>
         <translation>Зберегти графік у форматі PNG…</translation>
     </message>
@@ -307,7 +307,7 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+81"/>
         <source>%1 could not be written.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>

@@ -78,18 +78,12 @@ void Convergence(State& s, ConvergenceView* view) {
                 N(p.size()) + " points" + (line->isVisible() ? "" : ", hidden") +
                 (p.isEmpty() ? "" : ", " + at(p[0]) + " … " + at(p.back()));
         }
-        for (QAbstractAxis* axis : chart->chart()->axes()) { // a value or a log axis
-            if (auto* c = qobject_cast<QCategoryAxis*>(axis)) // the labels are ours
-                s[key + ".axis " + axis->titleText() + " labels"] = c->categoriesLabels().join(' ');
-            const auto at = [axis](const char* name) { return axis->property(name).toDouble(); };
-            const QString ticks = axis->type() == QAbstractAxis::AxisTypeLogValue
-                                      ? ", base " + N(at("base"))
-                                  : int(at("tickType")) == QValueAxis::TicksDynamic
-                                      ? ", a tick every " + N(at("tickInterval"))
-                                      : ", " + N(at("tickCount")) + " ticks";
+        for (QAbstractAxis* axis : chart->chart()->axes()) { // labelled by us, on round ticks
+            const auto at = [axis](const char* name) { return axis->property(name); };
             s[key + ".axis " + axis->titleText()] =
-                N(at("min")) + " to " + N(at("max")) + ", labels " +
-                axis->property("labelFormat").toString() + ticks;
+                N(at("min").toDouble()) + " to " + N(at("max").toDouble());
+            s[key + ".axis " + axis->titleText() + " labels"] =
+                at("categoriesLabels").toStringList().join(' ');
         }
     }
 }
