@@ -114,8 +114,8 @@ void ConvergenceWindow::SizeColumns() {
     const int padding = 2 * metrics.averageCharWidth();
     const QString widest[] = {WordsFor(SeriesKind::Combined).Name,
                               "888",
-                              "-8.888888E-08",
-                              "-8.888888E-08",
+                              "-0.00008888888",
+                              "-0.00008888888",
                               "-0.00008888888",
                               "-0.0000888",
                               "-0.0000888",
