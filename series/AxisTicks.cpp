@@ -50,6 +50,16 @@ AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) 
          }();
          ++i)
         step = Mantissas[i % 3] * std::pow(10.0, power - i / 3);
+    // Fixed decimals, or where they grow long (from 10^7, below 10^-4) the
+    // window's own format, "2,5E10", "-2E-12", if that tells the ticks apart.
+    const double largest = std::max(std::abs(low), std::abs(high));
+    if (largest >= 1e7 || largest < 1e-4) {
+        AxisTicks ticks = Spaced(low, high, step, [&](double tick) {
+            return ShownValue(tick + 0.0, settings); // no "-0"
+        });
+        if (std::ranges::adjacent_find(ticks.Labels) == ticks.Labels.end())
+            return ticks;
+    }
     const int decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
     return Spaced(low, high, step,
                   [&](double tick) { return FixedValue(tick, decimals, settings); });
