@@ -211,7 +211,8 @@ QString ConvergencePlot::ShowSeries(Chart& chart, SeriesKind kind, const Converg
     }
     chart.Exact->setName(tr("exact %1").arg(ToQString(ShownValue(exact, run.Settings))));
     chart.Stop->clear();
-    if (std::isfinite(summary.Value))
+    chart.Stop->setVisible(summary.Iterations > 0); // before the first Compute nothing stopped
+    if (summary.Iterations > 0 && std::isfinite(summary.Value))
         chart.Stop->append(summary.Iterations, summary.Value);
     chart.Stop->setName(tr("stopped at n = %1").arg(summary.Iterations));
     chart.Settled->clear();
