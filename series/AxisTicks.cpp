@@ -54,9 +54,8 @@ AxisTicks LinearTicks(double low, double high, const TFormatSettings& settings) 
     // window's own format, "2,5E10", "-2E-12", if that tells the ticks apart.
     const double largest = std::max(std::abs(low), std::abs(high));
     if (largest >= 1e7 || largest < 1e-4) {
-        AxisTicks ticks = Spaced(low, high, step, [&](double tick) {
-            return ShownValue(tick + 0.0, settings); // no "-0"
-        });
+        AxisTicks ticks =
+            Spaced(low, high, step, [&](double tick) { return ShownValue(tick, settings); });
         if (std::ranges::adjacent_find(ticks.Labels) == ticks.Labels.end())
             return ticks;
     }
