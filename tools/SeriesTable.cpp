@@ -52,8 +52,8 @@ numerator or the factorial left the single range, or 0/0 at x = 0); then the
 iteration after which the value no longer changes, where that comes before the
 last; then the exact value (e^(2x) or 5e^x, rounded to double precision) and
 the error (value - exact). Its last line is the combined value (first -
-second) x^2, with its exact value, the condition number of the subtraction and
-the digits it loses.
+second) x^2 with its exact value and, where the combined value is finite, the
+condition number of the subtraction and the digits it loses.
 
 CSV columns:
   series     1 or 2, or final for the combined value
@@ -190,7 +190,9 @@ void PrintTable(const Options& options, const std::vector<SeriesValue>& values, 
     const SeriesSummary combined = tracker.Summary(SeriesKind::Combined);
     out << "combined (first - second) x^2: " << ShownValue(values.back().Value, PointSettings)
         << ", exact " << GeneralText(combined.Exact, 10);
-    if (std::isinf(combined.Condition))
+    if (!std::isfinite(combined.Value)) // no cancellation to speak of in INF or NaN
+        out << '\n';
+    else if (std::isinf(combined.Condition))
         out << ", condition inf: all digits lost\n";
     else
         out << ", condition " << GeneralText(combined.Condition, 3) << " ("

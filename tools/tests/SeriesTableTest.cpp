@@ -224,6 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsRow{"ErrorIsValueMinusExact", {"0.001", "1"}, 0, "\nexact 7.389056099, error -6.09e-05\n"},
         ArgumentsRow{"SumThatStopsChangingSaysWhen", {"0", "1"}, 0, "\nafter term 13 the sum no longer changes: every later term is below half an ulp of it\n"},
         ArgumentsRow{"CancellationCountsLostDigits", {"0", "1.6094"}, 0, "(4.7 digits lost)\n"},
+        ArgumentsRow{"NoConditionForAnInfCombinedValue", {"0", "12"}, 0, "INF, exact 3.814316403e+12\n"},
         // clang-format on
         ArgumentsRow{"Version",
                      {"--version"},
